@@ -1,0 +1,44 @@
+#include "app/ConsoleWindows.h"
+
+#include <QCoreApplication>
+
+#include "app/Console.h"
+#include "control/MainFrm.h"
+#include "link/ConnectFrm.h"
+
+namespace quven {
+
+ConsoleWindows::ConsoleWindows(Console& console)
+    : console_(console),
+      mainFrm_(std::make_unique<MainFrm>(console.session, console.sessionControls,
+                                         console.receiveDisplay)) {
+    connect(&console_.session, &Session::connectFormCreated, this,
+            &ConsoleWindows::createConnectFrm);
+    connect(&console_.session, &Session::connectFormDiscarded, this,
+            &ConsoleWindows::discardConnectFrm);
+    connect(&console_.session, &Session::endProgram, this, &ConsoleWindows::endProgram);
+    connect(mainFrm_.get(), &MainFrm::closeAccepted, this, &ConsoleWindows::endProgram);
+}
+
+ConsoleWindows::~ConsoleWindows() {
+    delete connectFrm_.data();
+}
+
+void ConsoleWindows::createConnectFrm(ConnectForm* form) {
+    connectFrm_ = new ConnectFrm(*form, console_.session, mainFrm_.get());
+}
+
+void ConsoleWindows::discardConnectFrm() {
+    if (connectFrm_) {
+        connectFrm_->hide();
+        connectFrm_->deleteLater();
+    }
+}
+
+void ConsoleWindows::endProgram() {
+    // Quit ends at once: no window is asked whether it may close.
+    mainFrm_->allowClose();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace quven

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "app/Module1.h"
+
+namespace quven {
+
+class LineTransport;
+class MessageSeam;
+class ReplyDispatcher;
+
+// Both ends of the one link to the controller. SendCommand is the only writer to the socket;
+// the arrival handler gathers received text in ReceiveBuffer until it ends in LF and hands the
+// whole gathered block to the dispatcher. Text is single-byte both ways (Latin-1), so every
+// byte goes through unchanged.
+class CommandChannel : public QObject {
+    Q_OBJECT
+  public:
+    // A controller that never sends LF must not exhaust memory: past this many characters
+    // the gathered text is dropped and gathering starts again. Real replies are a few dozen.
+    static constexpr int kReceiveLimit = 64 * 1024;
+
+    CommandChannel(Module1& module, LineTransport& transport, MessageSeam& messages,
+                   ReplyDispatcher& dispatcher, QObject* parent = nullptr);
+
+    // Sends one complete line (command text and CR LF, built by the caller). When no
+    // established connection takes it, the operator is told "Not connected !" and, once the
+    // box is closed, sendFailed() lets the session drop itself.
+    void SendCommand(const QString& line);
+
+    // The socket's data-arrival handler.
+    void tcpclient_DataArrival();
+
+    // True while the failure message is open. Timers keep firing inside a modal box; nothing
+    // is sent in that time, so one failure gives one message.
+    bool failureMessageOpen() const { return failureMessageOpen_; }
+
+  Q_SIGNALS:
+    void sendFailed();
+
+  private:
+    Module1& module_;
+    LineTransport& transport_;
+    MessageSeam& messages_;
+    ReplyDispatcher& dispatcher_;
+    bool failureMessageOpen_ = false;
+};
+
+}  // namespace quven

@@ -1,0 +1,54 @@
+#include "link/ConnectForm.h"
+
+namespace quven {
+
+void ConnectForm::setHostList(const QStringList& hosts) {
+    if (hosts == hostList_) {
+        return;
+    }
+    hostList_ = hosts;
+    Q_EMIT hostListChanged();
+}
+
+void ConnectForm::setHostText(const QString& text) {
+    if (text == hostText_) {
+        return;
+    }
+    hostText_ = text;
+    Q_EMIT hostTextChanged(hostText_);
+}
+
+void ConnectForm::setPortText(const QString& text) {
+    if (text == portText_) {
+        return;
+    }
+    portText_ = text;
+    Q_EMIT portTextChanged(portText_);
+}
+
+void ConnectForm::setEditable(bool editable) {
+    if (editable == editable_) {
+        return;
+    }
+    editable_ = editable;
+    Q_EMIT editableChanged(editable_);
+}
+
+void ConnectForm::show() {
+    if (shown_) {
+        Q_EMIT raiseRequested();
+        return;
+    }
+    shown_ = true;
+    Q_EMIT shownChanged(true);
+}
+
+void ConnectForm::hide() {
+    if (!shown_) {
+        return;
+    }
+    shown_ = false;
+    Q_EMIT shownChanged(false);
+}
+
+}  // namespace quven

@@ -1,0 +1,85 @@
+#include "link/HostHistory.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "link/NextField.h"
+#include "link/TextFile.h"
+
+namespace quven::hosthistory {
+
+namespace {
+
+// The history file is one short line; a file far larger is not ours and is not read.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+bool isLatin1(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+}  // namespace
+
+Loaded load(const QString& path) {
+    Loaded loaded;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+        return loaded;
+    }
+    const QByteArray content = file.readAll();
+    const QString text = lastLineOf(content);
+    int position = 1;
+    while (loaded.entries.size() < kFieldCount) {
+        const std::optional<QString> field = NextField(text, position);
+        if (!field) {
+            return loaded;
+        }
+        loaded.entries.append(*field);
+    }
+    loaded.complete = true;
+    return loaded;
+}
+
+void remember(QStringList& entries, const QString& host) {
+    for (int k = 0; k < kFieldCount && k < entries.size(); ++k) {
+        if (entries.at(k) == host) {
+            entries.removeAt(k);
+            break;
+        }
+    }
+    if (!host.isEmpty()) {
+        entries.prepend(host);
+    }
+    if (entries.size() >= kFieldCount) {
+        entries.removeAt(kFieldCount - 1);
+    }
+}
+
+QString line(const QStringList& entries) {
+    QString text;
+    for (int k = 0; k < kFieldCount; ++k) {
+        text += entries.value(k) + QLatin1Char(',');
+    }
+    return text;
+}
+
+bool save(const QString& path, const QStringList& entries) {
+    const QString text = line(entries);
+    // The file is single-byte: a host that has no single-byte form is refused rather than
+    // written mangled.
+    if (!isLatin1(text)) {
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = (text + QStringLiteral("\r\n")).toLatin1();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace quven::hosthistory

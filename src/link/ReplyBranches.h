@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace quven {
+
+// The two readers of reply blocks. Each gets the whole block, reads its fields by position
+// and does its own bookkeeping (PollState, TableItemType, TableItemIndex); the dispatcher
+// clears the wait afterwards.
+
+// The control screen: reads the block according to PollState.
+class ControlReplyBranch {
+  public:
+    virtual ~ControlReplyBranch() = default;
+    virtual void handleControlReply(const QString& block) = 0;
+};
+
+// The data-table screen: applies the block to the table being read.
+class TableReplyBranch {
+  public:
+    virtual ~TableReplyBranch() = default;
+    virtual void ApplyTableReply(const QString& block) = 0;
+};
+
+}  // namespace quven

@@ -1,0 +1,150 @@
+#include "link/Session.h"
+
+#include <optional>
+
+#include "link/ConnectForm.h"
+#include "link/HostHistory.h"
+#include "link/LineTransport.h"
+#include "link/NumberText.h"
+#include "link/SessionControls.h"
+#include "ui/IntervalTimer.h"
+#include "ui/MessageSeam.h"
+
+namespace quven {
+
+namespace {
+constexpr int kPollPeriodAfterConnect = 50;
+}
+
+Session::Session(Module1& module, LineTransport& transport, IntervalTimer& timer2,
+                 SessionControls& controls, MessageSeam& messages, QObject* parent)
+    : QObject(parent),
+      module_(module),
+      transport_(transport),
+      timer2_(timer2),
+      controls_(controls),
+      messages_(messages),
+      historyPath_(hosthistory::kFileName) {}
+
+Session::~Session() = default;
+
+void Session::Connect_Click() {
+    if (module_.Connected) {
+        transport_.close();
+        timer2_.setInterval(0);
+        module_.Connected = false;
+        controls_.setConnectCaption(QStringLiteral("Connect"));
+        controls_.setSessionLit(false);
+        controls_.setLabels(QStringLiteral("Host Name "), QStringLiteral("Port No. "));
+        return;
+    }
+    if (!form_) {
+        createConnectForm();
+    }
+    form_->setEditable(true);
+    form_->show();
+}
+
+void Session::createConnectForm() {
+    form_ = std::make_unique<ConnectForm>();
+    const hosthistory::Loaded history = hosthistory::load(historyPath_);
+    form_->setHostList(history.entries);
+    if (history.complete) {
+        form_->setHostText(history.entries.value(0));
+    }
+    Q_EMIT connectFormCreated(form_.get());
+}
+
+void Session::ConnectButton_Click() {
+    if (!form_) {
+        return;
+    }
+    if (!connectSequence()) {
+        failConnect();
+    }
+}
+
+bool Session::connectSequence() {
+    module_.HostName = form_->hostText();
+    const std::optional<qint16> port = portNumberFromText(form_->portText());
+    if (!port) {
+        return false;
+    }
+    module_.PortNo = *port;
+    if (!transport_.connectToController(module_.HostName, module_.PortNo)) {
+        return false;
+    }
+    controls_.setLabels(QStringLiteral("Host Name ") + module_.HostName,
+                        QStringLiteral("Port No. ") + QString::number(module_.PortNo));
+
+    const QString host = form_->hostText();
+    QStringList hosts = form_->hostList();
+    hosthistory::remember(hosts, host);
+    form_->setHostList(hosts);
+    form_->setHostText(host);
+    if (!hosthistory::save(historyPath_, hosts)) {
+        return false;
+    }
+
+    module_.Connected = true;
+    timer2_.setInterval(kPollPeriodAfterConnect);
+    module_.PollState = pollstate::Firmware;
+    module_.ReplyWaitTicks = 0;
+    module_.ReplyPending = false;
+    showSessionOpen();
+    form_->hide();
+    return true;
+}
+
+void Session::showSessionOpen() {
+    controls_.setSessionLit(true);
+    controls_.setConnectCaption(QStringLiteral("Disconnect"));
+}
+
+void Session::failConnect() {
+    messages_.show(
+        {QStringLiteral("Wrong port number !"), QStringLiteral("QUVEN"), MessageIcon::None});
+    transport_.close();
+}
+
+void Session::CancelButton_Click() {
+    transport_.close();
+    if (form_) {
+        form_->hide();
+    }
+    controls_.setConnectCaption(QStringLiteral("Connect"));
+    module_.Connected = false;
+}
+
+void Session::Command1_Click() {
+    if (module_.Connected) {
+        transport_.close();
+    }
+    Q_EMIT endProgram();
+}
+
+bool Session::MainFrm_QueryUnload() {
+    if (!module_.Connected) {
+        return true;
+    }
+    messages_.show({QStringLiteral("Session is still active, Please disconnect before exit."),
+                    QStringLiteral("Caution !"), MessageIcon::Information});
+    return false;
+}
+
+void Session::ConnectFrm_Closed() {
+    if (!form_) {
+        return;
+    }
+    form_.reset();
+    Q_EMIT connectFormDiscarded();
+}
+
+void Session::dropAfterFailedSend() {
+    module_.Connected = false;
+    timer2_.setInterval(0);
+    controls_.setSessionLit(false);
+    controls_.setConnectCaption(QStringLiteral("Connect"));
+}
+
+}  // namespace quven

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace quven {
+
+enum class MessageIcon { None, Information, Critical };
+
+// One message box with an OK button: the console's only way of telling the operator that
+// something failed or was refused.
+struct Message {
+    QString text;
+    QString caption;
+    MessageIcon icon = MessageIcon::None;
+
+    bool operator==(const Message& other) const {
+        return text == other.text && caption == other.caption && icon == other.icon;
+    }
+};
+
+// Every message box goes through this seam: the program shows it modally, a test records it.
+class MessageSeam {
+  public:
+    virtual ~MessageSeam() = default;
+    // Returns when the operator has closed the box.
+    virtual void show(const Message& message) = 0;
+};
+
+// The program's seam: a modal QMessageBox over the given window. Like any modal box in Qt it
+// runs a nested event loop, so timers and socket events keep being delivered while it is open.
+class ModalMessageBox : public MessageSeam {
+  public:
+    void setParentWindow(QWidget* window) { parent_ = window; }
+    void show(const Message& message) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace quven

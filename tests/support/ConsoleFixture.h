@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+
+#include "RecordedMessages.h"
+#include "RecordingTransport.h"
+#include "app/Console.h"
+#include "link/ReplyBranches.h"
+
+// Records every block the control screen's reader would get.
+class RecordedControlReplies : public quven::ControlReplyBranch {
+  public:
+    void handleControlReply(const QString& block) override { blocks.append(block); }
+    QStringList blocks;
+};
+
+// Records every block the table reader would get.
+class RecordedTableReplies : public quven::TableReplyBranch {
+  public:
+    void ApplyTableReply(const QString& block) override { blocks.append(block); }
+    QStringList blocks;
+};
+
+// The console's logic on a recording transport, with recorded messages and manual timers.
+struct ConsoleFixture {
+    ConsoleFixture() {
+        console.dispatcher.setControlBranch(&controlReplies);
+        console.dispatcher.setTableBranch(&tableReplies);
+    }
+
+    RecordingTransport transport;
+    RecordedMessages messages;
+    quven::Console console{transport, messages, quven::IntervalTimer::Mode::Manual};
+    RecordedControlReplies controlReplies;
+    RecordedTableReplies tableReplies;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+
+#include "ui/MessageSeam.h"
+
+// The test side of the message seam: records each box instead of showing it. whileShown runs
+// inside show(), where the program would be inside a modal box's nested event loop.
+class RecordedMessages : public quven::MessageSeam {
+  public:
+    void show(const quven::Message& message) override {
+        shown.append(message);
+        if (whileShown) {
+            whileShown(message);
+        }
+    }
+
+    QStringList texts() const {
+        QStringList list;
+        for (const quven::Message& message : shown) {
+            list.append(message.text);
+        }
+        return list;
+    }
+
+    QList<quven::Message> shown;
+    std::function<void(const quven::Message&)> whileShown;
+};

@@ -1,0 +1,174 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "LoopbackPort.h"
+#include "RecordedMessages.h"
+#include "app/Console.h"
+#include "app/ConsoleWindows.h"
+#include "control/MainFrm.h"
+#include "link/TcpTransport.h"
+#include "ui/Colours.h"
+#include "ui/WidgetLook.h"
+
+using namespace quven;
+
+namespace {
+
+template <typename W>
+W* control(QWidget* window, const char* name) {
+    W* widget = window->findChild<W*>(QLatin1String(name));
+    if (!widget) {
+        qWarning("no control %s", name);
+    }
+    return widget;
+}
+
+// The colour a widget really paints at its centre.
+QColor paintedColour(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 4);
+}
+
+}  // namespace
+
+// The control screen's session controls and the connect dialog, driven through their widgets
+// against a peer listening on 127.0.0.1; the host history is the working folder's file.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsWithTheSessionControls();
+    void connectsDisconnectsAndRemembersTheHost();
+
+  private:
+    QTemporaryDir dir_;
+    QString previousFolder_;
+};
+
+void MainWindowTest::initTestCase() {
+    useConsoleStyle(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+}
+
+void MainWindowTest::init() {
+    previousFolder_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_.path()));
+}
+
+void MainWindowTest::cleanup() {
+    QDir::setCurrent(previousFolder_);
+}
+
+void MainWindowTest::startsWithTheSessionControls() {
+    TcpTransport transport;
+    RecordedMessages messages;
+    Console console(transport, messages, IntervalTimer::Mode::Manual);
+    ConsoleWindows windows(console);
+    MainFrm& main = windows.mainFrm();
+    main.show();
+
+    QCOMPARE(main.windowTitle(), QStringLiteral("Control via Telnet"));
+    QCOMPARE(main.objectName(), QStringLiteral("MainFrm"));
+    auto* connectButton = control<QPushButton>(&main, "Connect");
+    QVERIFY(connectButton);
+    QCOMPARE(connectButton->text(), QStringLiteral("&Connect..."));
+    QCOMPARE(connectButton->toolTip(), QStringLiteral("Remote connection control"));
+    QCOMPARE(connectButton->accessibleName(), QStringLiteral("Connect"));
+    QCOMPARE(control<QPushButton>(&main, "Command1")->text(), QStringLiteral("Quit"));
+    QCOMPARE(control<QLabel>(&main, "Label8")->text(), QStringLiteral("Host Name"));
+    QCOMPARE(control<QLabel>(&main, "Label9")->text(), QStringLiteral("Port No."));
+    QCOMPARE(control<QLabel>(&main, "Label13")->text(), QStringLiteral("Firmware version"));
+    QCOMPARE(backColour(control<QLabel>(&main, "Label19")), colours::LightCyan);
+    const QList<QAction*> menu = main.menuBar()->actions();
+    QCOMPARE(menu.size(), 1);
+    QCOMPARE(menu.first()->text(), QStringLiteral("&About"));
+    QCOMPARE(console.module.ScreenMode, screenmode::Control);
+    QCOMPARE(console.Timer2.interval(), 0);
+
+    // Closing the window without a session ends the program without a question.
+    QSignalSpy accepted(&main, &MainFrm::closeAccepted);
+    QVERIFY(main.close());
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void MainWindowTest::connectsDisconnectsAndRemembersTheHost() {
+    QTcpServer controller;
+    QVERIFY(listenOnDialogPort(controller));
+    const QString port = QString::number(controller.serverPort());
+
+    TcpTransport transport;
+    RecordedMessages messages;
+    Console console(transport, messages, IntervalTimer::Mode::Manual);
+    ConsoleWindows windows(console);
+    MainFrm& main = windows.mainFrm();
+    main.show();
+    auto* connectButton = control<QPushButton>(&main, "Connect");
+    auto* quitButton = control<QPushButton>(&main, "Command1");
+    const QColor buttonFace = paintedColour(connectButton);
+
+    QTest::mouseClick(connectButton, Qt::LeftButton);
+    ConnectFrm* dialog = windows.connectFrm();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Connect"));
+    auto* hostEdit = control<QComboBox>(dialog, "HostEdit");
+    auto* portEdit = control<QLineEdit>(dialog, "Text1");
+    QVERIFY(hostEdit->isEditable());
+    QCOMPARE(hostEdit->count(), 0);
+    QCOMPARE(portEdit->text(), QStringLiteral("7777"));
+    QCOMPARE(control<QPushButton>(dialog, "ConnectButton")->text(), QStringLiteral("&Connect"));
+    QCOMPARE(control<QPushButton>(dialog, "CancelButton")->text(), QStringLiteral("Ca&ncel"));
+
+    // The operator types the host and port; the test never dials the default address.
+    hostEdit->setEditText(QStringLiteral("127.0.0.1"));
+    portEdit->setText(port);
+    QTest::mouseClick(control<QPushButton>(dialog, "ConnectButton"), Qt::LeftButton);
+
+    QCOMPARE(messages.texts(), QStringList());
+    QVERIFY(controller.waitForNewConnection(5000));
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(connectButton->text(), QStringLiteral("Disconnect"));
+    QCOMPARE(backColour(connectButton), colours::LightYellow);
+    QCOMPARE(backColour(quitButton), colours::LightYellow);
+    QCOMPARE(paintedColour(connectButton), colours::LightYellow);
+    QCOMPARE(control<QLabel>(&main, "Label8")->text(), QStringLiteral("Host Name 127.0.0.1"));
+    QCOMPARE(control<QLabel>(&main, "Label9")->text(), QStringLiteral("Port No. ") + port);
+    QFile history(QStringLiteral("MainfRM_L.Log"));
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    QCOMPARE(history.readAll(), QByteArray("127.0.0.1,,,,,,\r\n"));
+
+    // The window will not close while the session is open.
+    QVERIFY(!main.close());
+    QVERIFY(main.isVisible());
+    QCOMPARE(messages.texts(),
+             QStringList{"Session is still active, Please disconnect before exit."});
+    QVERIFY(console.module.Connected);
+
+    QTest::mouseClick(connectButton, Qt::LeftButton);
+    QVERIFY(!console.module.Connected);
+    QCOMPARE(connectButton->text(), QStringLiteral("Connect"));
+    QVERIFY(!backColour(connectButton).isValid());
+    QCOMPARE(paintedColour(connectButton), buttonFace);
+    QCOMPARE(control<QLabel>(&main, "Label8")->text(), QStringLiteral("Host Name "));
+    QTRY_COMPARE(transport.state(), QAbstractSocket::UnconnectedState);
+
+    // Next time the host is in the drop-down, on top.
+    QTest::mouseClick(connectButton, Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(hostEdit->count(), 1);
+    QCOMPARE(hostEdit->itemText(0), QStringLiteral("127.0.0.1"));
+    QCOMPARE(hostEdit->currentText(), QStringLiteral("127.0.0.1"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
