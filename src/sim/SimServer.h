@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTimer>
+
+#include "sim/ReplyShaper.h"
+#include "sim/SimFaults.h"
+
+class QTcpSocket;
+
+namespace quven::sim {
+
+class ControllerModel;
+
+// The simulated controller on the network: a TCP server around the model, one client at a
+// time. A second client is refused: its connection is accepted and closed at once, without a
+// byte. Command lines end in CR LF or LF; a line longer than kMaxLine is discarded whole,
+// unanswered. The model's clock runs with the wall clock while the server is up.
+class SimServer : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kMaxLine = 1024;
+    static constexpr int kDefaultPort = 7777;
+
+    SimServer(ControllerModel& model, const SimFaults& faults, QObject* parent = nullptr);
+    ~SimServer() override;
+
+    bool listen(const QHostAddress& address, quint16 port);
+    quint16 port() const { return server_.serverPort(); }
+    QString errorString() const { return server_.errorString(); }
+    bool hasClient() const { return !client_.isNull(); }
+
+    // A line for the log of what comes and goes; none by default.
+    void setLog(ReplyShaper::Log log);
+
+  Q_SIGNALS:
+    void clientConnected();
+    void clientDisconnected();
+    void lineHandled(const QByteArray& line);
+
+  private:
+    void acceptClients();
+    void readClient();
+    void handleLine(QByteArray line);
+    void dropClient();
+    void tick();
+    void sendNotices();
+    void log(const QString& text) const;
+
+    ControllerModel& model_;
+    const SimFaults faults_;
+    ReplyShaper shaper_;
+    ReplyShaper::Log log_;
+    QTcpServer server_;
+    QPointer<QTcpSocket> client_;
+    QByteArray input_;
+    bool discardingLongLine_ = false;
+    int commandsHandled_ = 0;
+    bool closing_ = false;
+    QTimer clockTimer_;
+    QElapsedTimer clock_;
+    QTimer noticeTimer_;
+};
+
+// A line as it shows in the log: printable ASCII as it is, every other byte as \xNN.
+QString printable(const QByteArray& bytes);
+
+}  // namespace quven::sim
