@@ -6,9 +6,16 @@ Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer:
     : Timer2(timerMode),
       dispatcher(module, receiveDisplay),
       channel(module, transport, messages, dispatcher),
-      session(module, transport, Timer2, sessionControls, messages) {
+      session(module, transport, Timer2, sessionControls, messages),
+      manualLine(module, messages),
+      commands(module, channel, panel, receiveDisplay),
+      poll(module, channel, panel, receiveDisplay, manualLine, commands),
+      screenChange(module, Timer2, messages),
+      tableScreen(module, Timer2) {
     QObject::connect(&channel, &CommandChannel::sendFailed, &session,
                      &Session::dropAfterFailedSend);
+    QObject::connect(&Timer2, &IntervalTimer::timeout, &Timer2, [this] { poll.Timer2_Timer(); });
+    dispatcher.setControlBranch(&poll);
 }
 
 }  // namespace quven

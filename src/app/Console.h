@@ -1,11 +1,17 @@
 #pragma once
 
 #include "app/Module1.h"
+#include "control/OperatorCommands.h"
+#include "control/PanelState.h"
+#include "control/PollCycle.h"
+#include "control/ScreenChange.h"
 #include "link/CommandChannel.h"
+#include "link/ManualLine.h"
 #include "link/ReceiveDisplay.h"
 #include "link/ReplyDispatcher.h"
 #include "link/Session.h"
 #include "link/SessionControls.h"
+#include "table/TableScreen.h"
 #include "ui/IntervalTimer.h"
 
 namespace quven {
@@ -14,11 +20,12 @@ class LineTransport;
 class MessageSeam;
 
 // The console's logic, wired together and free of widgets: the shared state, the control
-// screen's poll timer, the link to the controller and the session. The program gives it the
-// TCP socket and modal message boxes; a test gives it a recorder for the messages and manual
-// timers, and calls the handlers itself.
+// screen's poll timer, the link to the controller, the session, the control screen's displays
+// and commands, and the data-table screen's hand-over. The program gives it the TCP socket and
+// modal message boxes; a test gives it a recorder for the messages and manual timers, and
+// calls the handlers itself.
 class Console {
-  public:
+public:
     Console(LineTransport& transport, MessageSeam& messages, IntervalTimer::Mode timerMode);
 
     Module1 module;
@@ -28,6 +35,12 @@ class Console {
     ReplyDispatcher dispatcher;
     CommandChannel channel;
     Session session;
+    PanelState panel;
+    ManualLine manualLine;
+    OperatorCommands commands;
+    PollCycle poll;
+    ScreenChange screenChange;
+    TableScreen tableScreen;
 };
 
 }  // namespace quven

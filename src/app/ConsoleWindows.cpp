@@ -10,8 +10,9 @@ namespace quven {
 
 ConsoleWindows::ConsoleWindows(Console& console)
     : console_(console),
-      mainFrm_(std::make_unique<MainFrm>(console.session, console.sessionControls,
-                                         console.receiveDisplay)) {
+      mainFrm_(std::make_unique<MainFrm>(ControlScreenParts{
+          console.session, console.sessionControls, console.receiveDisplay, console.panel,
+          console.commands, console.manualLine, console.screenChange})) {
     connect(&console_.session, &Session::connectFormCreated, this,
             &ConsoleWindows::createConnectFrm);
     connect(&console_.session, &Session::connectFormDiscarded, this,

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "link/ConnectFrm.h"
+#include "table/SetupFrm.h"
 
 namespace quven {
 
@@ -13,7 +14,8 @@ class ConnectForm;
 class MainFrm;
 
 // Creates the console's windows and owns their lifetimes: the control screen at start, the
-// connect dialog whenever the session creates its content, and ends the program.
+// connect dialog whenever the session creates its content, the data-table screen the first time
+// it is asked for (and again after its window was closed), and ends the program.
 class ConsoleWindows : public QObject {
     Q_OBJECT
   public:
@@ -22,15 +24,18 @@ class ConsoleWindows : public QObject {
 
     MainFrm& mainFrm() { return *mainFrm_; }
     ConnectFrm* connectFrm() const { return connectFrm_.data(); }
+    SetupFrm* setupFrm() const { return setupFrm_.data(); }
 
   private:
     void createConnectFrm(ConnectForm* form);
     void discardConnectFrm();
+    void showSetupFrm();
     void endProgram();
 
     Console& console_;
     std::unique_ptr<MainFrm> mainFrm_;
     QPointer<ConnectFrm> connectFrm_;
+    QPointer<SetupFrm> setupFrm_;
 };
 
 }  // namespace quven

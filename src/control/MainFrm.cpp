@@ -23,12 +23,12 @@ W* place(W* widget, const QString& name, int x, int y, int width, int height) {
 }
 }  // namespace
 
-MainFrm::MainFrm(Session& session, SessionControls& sessionControls, ReceiveDisplay& receiveDisplay,
-                 QWidget* parent)
+MainFrm::MainFrm(const ControlScreenParts& parts, QWidget* parent)
     : QMainWindow(parent),
-      session_(session),
-      sessionControls_(sessionControls),
-      receiveDisplay_(receiveDisplay) {
+      parts_(parts),
+      session_(parts.session),
+      sessionControls_(parts.sessionControls),
+      receiveDisplay_(parts.receiveDisplay) {
     setControlName(this, QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("Control via Telnet"));
     buildMenu();

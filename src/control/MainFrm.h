@@ -7,9 +7,24 @@ class QPushButton;
 
 namespace quven {
 
+class ManualLine;
+class OperatorCommands;
+class PanelState;
 class ReceiveDisplay;
+class ScreenChange;
 class Session;
 class SessionControls;
+
+// The logic the control screen's widgets bind to.
+struct ControlScreenParts {
+    Session& session;
+    SessionControls& sessionControls;
+    ReceiveDisplay& receiveDisplay;
+    PanelState& panel;
+    OperatorCommands& commands;
+    ManualLine& manualLine;
+    ScreenChange& screenChange;
+};
 
 // The control screen, "Control via Telnet": widgets only. It shows the session controls and
 // the receive display and forwards clicks and the close request to the session.
@@ -19,8 +34,7 @@ class MainFrm : public QMainWindow {
     static constexpr int kClientWidth = 560;
     static constexpr int kClientHeight = 450;
 
-    MainFrm(Session& session, SessionControls& sessionControls, ReceiveDisplay& receiveDisplay,
-            QWidget* parent = nullptr);
+    explicit MainFrm(const ControlScreenParts& parts, QWidget* parent = nullptr);
 
     // Lets the program end without asking again (Quit, or a close that was allowed).
     void allowClose() { closeAllowed_ = true; }
@@ -38,6 +52,7 @@ class MainFrm : public QMainWindow {
     void buildStatusLine(QWidget* panel);
     void showSessionControls();
 
+    ControlScreenParts parts_;
     Session& session_;
     SessionControls& sessionControls_;
     ReceiveDisplay& receiveDisplay_;

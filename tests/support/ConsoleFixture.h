@@ -22,10 +22,15 @@ class RecordedTableReplies : public quven::TableReplyBranch {
 };
 
 // The console's logic on a recording transport, with recorded messages and manual timers.
+// Reply blocks are recorded instead of read, unless the console's own readers are wanted.
 struct ConsoleFixture {
-    ConsoleFixture() {
-        console.dispatcher.setControlBranch(&controlReplies);
-        console.dispatcher.setTableBranch(&tableReplies);
+    enum class Readers { Recorded, Console };
+
+    explicit ConsoleFixture(Readers readers = Readers::Recorded) {
+        if (readers == Readers::Recorded) {
+            console.dispatcher.setControlBranch(&controlReplies);
+            console.dispatcher.setTableBranch(&tableReplies);
+        }
     }
 
     RecordingTransport transport;
