@@ -25,7 +25,7 @@ class MessageSeam;
 // modal message boxes; a test gives it a recorder for the messages and manual timers, and
 // calls the handlers itself.
 class Console {
-public:
+  public:
     Console(LineTransport& transport, MessageSeam& messages, IntervalTimer::Mode timerMode);
 
     Module1 module;

@@ -19,10 +19,24 @@ ConsoleWindows::ConsoleWindows(Console& console)
             &ConsoleWindows::discardConnectFrm);
     connect(&console_.session, &Session::endProgram, this, &ConsoleWindows::endProgram);
     connect(mainFrm_.get(), &MainFrm::closeAccepted, this, &ConsoleWindows::endProgram);
+    connect(&console_.screenChange, &ScreenChange::tableScreenRequested, this,
+            &ConsoleWindows::showSetupFrm);
 }
 
 ConsoleWindows::~ConsoleWindows() {
     delete connectFrm_.data();
+    delete setupFrm_.data();
+}
+
+void ConsoleWindows::showSetupFrm() {
+    if (!setupFrm_) {
+        // A window of its own beside the control screen, not a child kept on top of it.
+        setupFrm_ = new SetupFrm(console_.tableScreen);
+        connect(setupFrm_, &SetupFrm::closed, setupFrm_, &QObject::deleteLater);
+    }
+    setupFrm_->show();
+    setupFrm_->raise();
+    setupFrm_->activateWindow();
 }
 
 void ConsoleWindows::createConnectFrm(ConnectForm* form) {

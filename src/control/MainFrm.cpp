@@ -1,34 +1,41 @@
 #include "control/MainFrm.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPushButton>
 
-#include "link/ReceiveDisplay.h"
+#include "control/PanelLook.h"
+#include "control/PanelState.h"
 #include "link/Session.h"
-#include "link/SessionControls.h"
 #include "ui/Colours.h"
 #include "ui/WidgetLook.h"
 
 namespace quven {
 
+using panellook::place;
+
 namespace {
-template <typename W>
-W* place(W* widget, const QString& name, int x, int y, int width, int height) {
-    setControlName(widget, name);
-    widget->setGeometry(x, y, width, height);
-    return widget;
+// The drawn frame around the panel and the line between the display area and the
+// remote-control area, at about two thirds of its height.
+constexpr int kFrameLeft = 6;
+constexpr int kFrameRight = 553;
+constexpr int kFrameTop = 6;
+constexpr int kFrameBottom = 414;
+constexpr int kDividerY = 268;
+
+QFrame* line(QWidget* panel, const QString& name, const QRect& geometry) {
+    auto* drawn = place(new QFrame(panel), name, geometry);
+    drawn->setFrameShape(geometry.height() == 1 ? QFrame::HLine : QFrame::VLine);
+    drawn->setFrameShadow(QFrame::Plain);
+    drawn->setLineWidth(1);
+    return drawn;
 }
 }  // namespace
 
 MainFrm::MainFrm(const ControlScreenParts& parts, QWidget* parent)
-    : QMainWindow(parent),
-      parts_(parts),
-      session_(parts.session),
-      sessionControls_(parts.sessionControls),
-      receiveDisplay_(parts.receiveDisplay) {
+    : QMainWindow(parent), parts_(parts) {
     setControlName(this, QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("Control via Telnet"));
     buildMenu();
@@ -38,13 +45,20 @@ MainFrm::MainFrm(const ControlScreenParts& parts, QWidget* parent)
     setBackColour(panel, colours::PanelGrey);
     panel->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(panel);
-    buildSessionControls(panel);
-    buildReceiveDisplay(panel);
+    buildFrame(panel);
+    buildDisplays(panel);
+    buildLamps(panel);
+    buildKeypad(panel);
+    buildSpeedAndJog(panel);
+    buildSessionRow(panel);
+    buildCommandRow(panel);
+    buildModeSelector(panel);
+    buildManualRow(panel);
     buildStatusLine(panel);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(&sessionControls_, &SessionControls::changed, this, &MainFrm::showSessionControls);
-    showSessionControls();
+    bindDisplayArea();
+    bindRemoteArea();
 }
 
 void MainFrm::buildMenu() {
@@ -53,44 +67,24 @@ void MainFrm::buildMenu() {
     about->setObjectName(QStringLiteral("Menu_About"));
 }
 
-void MainFrm::buildSessionControls(QWidget* panel) {
-    connect_ = place(new QPushButton(panel), QStringLiteral("Connect"), 16, 300, 90, 30);
-    connect_->setToolTip(QStringLiteral("Remote connection control"));
-    command1_ = place(new QPushButton(QStringLiteral("Quit"), panel), QStringLiteral("Command1"),
-                      16, 348, 90, 30);
-    connect(connect_, &QPushButton::clicked, &session_, &Session::Connect_Click);
-    connect(command1_, &QPushButton::clicked, &session_, &Session::Command1_Click);
-}
-
-void MainFrm::buildReceiveDisplay(QWidget* panel) {
-    label19_ = place(new QLabel(panel), QStringLiteral("Label19"), 232, 348, 230, 30);
-    setBackColour(label19_, colours::LightCyan);
-    label19_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* caption = place(new QLabel(QStringLiteral("Receive Data"), panel),
-                          QStringLiteral("Label21"), 232, 380, 230, 16);
-    caption->setAlignment(Qt::AlignCenter);
-    connect(&receiveDisplay_, &ReceiveDisplay::textChanged, label19_, &QLabel::setText);
-    label19_->setText(receiveDisplay_.text());
+void MainFrm::buildFrame(QWidget* panel) {
+    const int width = kFrameRight - kFrameLeft + 1;
+    const int height = kFrameBottom - kFrameTop + 1;
+    line(panel, QStringLiteral("Line1"), QRect(kFrameLeft, kFrameTop, width, 1));
+    line(panel, QStringLiteral("Line2"), QRect(kFrameRight, kFrameTop, 1, height));
+    line(panel, QStringLiteral("Line3"), QRect(kFrameLeft, kFrameBottom, width, 1));
+    line(panel, QStringLiteral("Line4"), QRect(kFrameLeft, kFrameTop, 1, height));
+    line(panel, QStringLiteral("Line5"), QRect(kFrameLeft, kDividerY, width, 1));
 }
 
 void MainFrm::buildStatusLine(QWidget* panel) {
-    label8_ = place(new QLabel(panel), QStringLiteral("Label8"), 16, 424, 190, 18);
-    label9_ = place(new QLabel(panel), QStringLiteral("Label9"), 210, 424, 110, 18);
-    label13_ = place(new QLabel(QStringLiteral("Firmware version"), panel),
-                     QStringLiteral("Label13"), 324, 424, 228, 18);
-}
-
-void MainFrm::showSessionControls() {
-    connect_->setText(sessionControls_.connectCaption());
-    const QColor look = sessionControls_.sessionLit() ? colours::LightYellow : QColor();
-    setBackColour(connect_, look);
-    setBackColour(command1_, look);
-    label8_->setText(sessionControls_.hostLabel());
-    label9_->setText(sessionControls_.portLabel());
+    label8_ = place(new QLabel(panel), QStringLiteral("Label8"), QRect(16, 422, 190, 18));
+    label9_ = place(new QLabel(panel), QStringLiteral("Label9"), QRect(210, 422, 110, 18));
+    label13_ = place(new QLabel(panel), QStringLiteral("Label13"), QRect(324, 422, 228, 18));
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {
-    if (closeAllowed_ || session_.MainFrm_QueryUnload()) {
+    if (closeAllowed_ || parts_.session.MainFrm_QueryUnload()) {
         closeAllowed_ = true;
         event->accept();
         Q_EMIT closeAccepted();

@@ -34,11 +34,17 @@ void OperatorCommands::setModeOption(int option) {
     }
 }
 
-QString OperatorCommands::FormatSetData() const { return setValueFromText(setDataText_); }
+QString OperatorCommands::FormatSetData() const {
+    return setValueFromText(setDataText_);
+}
 
-void OperatorCommands::Command6_Click() { channel_.SendCommand(commands::jog(true)); }
+void OperatorCommands::Command6_Click() {
+    channel_.SendCommand(commands::jog(true));
+}
 
-void OperatorCommands::Command7_Click() { channel_.SendCommand(commands::jog(false)); }
+void OperatorCommands::Command7_Click() {
+    channel_.SendCommand(commands::jog(false));
+}
 
 void OperatorCommands::Option2_Click(int option) {
     if (option < PanelState::SpeedH || option > PanelState::SpeedL) {
@@ -95,6 +101,8 @@ void OperatorCommands::Command3_Click(int key) {
     module_.LastKeyIndex = key;
 }
 
-void OperatorCommands::Command2_Click() { receiveDisplay_.setText(QString()); }
+void OperatorCommands::Command2_Click() {
+    receiveDisplay_.setText(QString());
+}
 
 }  // namespace quven

@@ -17,7 +17,7 @@ class ReceiveDisplay;
 // builds its command.
 class OperatorCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     // `Option1`: the mode selector's buttons by index.
     enum ModeOption { PlusScan = 0, Rel = 1, Abs = 2, MinusScan = 3 };
     // `Ctr`: the command buttons by index.
@@ -43,15 +43,15 @@ public:
     // Speed option H, M or L chosen by the operator: sends its range at once. A selection made
     // by a controller reply is a display update and sends nothing.
     void Option2_Click(int option);
-    void Ctr_Click(int button);      // "RES", "Preset", "Start", "Stop"
-    void Command3_Click(int key);    // keypad key 0-9
-    void Command2_Click();           // "CLR": empties the receive display
+    void Ctr_Click(int button);    // "RES", "Preset", "Start", "Stop"
+    void Command3_Click(int key);  // keypad key 0-9
+    void Command2_Click();         // "CLR": empties the receive display
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void setDataTextChanged(const QString& text);
     void modeOptionChanged(int option);
 
-private:
+  private:
     void Start_Click();
 
     Module1& module_;

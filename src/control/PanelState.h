@@ -12,11 +12,12 @@ namespace quven {
 // draws a lit key yellow from this flag, so flag and colour always change together.
 class PanelState : public QObject {
     Q_OBJECT
-public:
-    static constexpr int kKeyCount = 10;   // Command3: 0-7 axis keys, 8 "8:F", 9 "9:N"
+  public:
+    static constexpr int kKeyCount = 10;  // Command3: 0-7 axis keys, 8 "8:F", 9 "9:N"
     static constexpr int kFunctionKey = 8;
     static constexpr int kNormalKey = 9;
-    static constexpr int kLampCount = 32;  // Shape1: rows cwls 0-7, cwp 8-15, ccwp 16-23, ccwls 24-31
+    static constexpr int kLampCount =
+        32;  // Shape1: rows cwls 0-7, cwp 8-15, ccwp 16-23, ccwls 24-31
     static constexpr int kCounterClockwiseRow = 24;
     enum SpeedOption { SpeedH = 0, SpeedM = 1, SpeedL = 2 };  // Option2
 
@@ -36,7 +37,7 @@ public:
     void setLampOn(int lamp, bool on);
     void setFirmwareText(const QString& text);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void counterTextChanged(const QString& text);
     void modeTextChanged(const QString& text);
     void keyLitChanged(int key, bool lit);
@@ -44,7 +45,7 @@ Q_SIGNALS:
     void lampChanged(int lamp, bool on);
     void firmwareTextChanged(const QString& text);
 
-private:
+  private:
     QString counterText_ = QStringLiteral("0000000");
     QString modeText_ = QStringLiteral("NORMAL CTRL");
     std::array<bool, kKeyCount> keyLit_{};

@@ -202,7 +202,8 @@ void PollCycle::showLimitSwitchReply(const QString& block) {
     const commands::LimitSwitchReply reply = commands::readLimitSwitchReply(block);
     for (int bit = 0; bit < kAxisCount; ++bit) {
         panel_.setLampOn(bit, (reply.clockwise >> bit) & 1);
-        panel_.setLampOn(PanelState::kCounterClockwiseRow + bit, (reply.counterClockwise >> bit) & 1);
+        panel_.setLampOn(PanelState::kCounterClockwiseRow + bit,
+                         (reply.counterClockwise >> bit) & 1);
     }
     selectSpeed(reply.speed);
 }

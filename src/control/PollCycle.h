@@ -19,7 +19,7 @@ class ReceiveDisplay;
 // through the dispatcher and are read according to PollState, the state that chose the query;
 // their content is never matched against the query.
 class PollCycle : public ControlReplyBranch {
-public:
+  public:
     // Ticks without a reply after which the wait is dropped and the query asked again.
     static constexpr int kReplyTimeoutTicks = 3;
 
@@ -30,7 +30,7 @@ public:
     void Timer2_Timer();
     void handleControlReply(const QString& block) override;
 
-private:
+  private:
     bool serveBypassRequest();
     void serveScanRequest();
     void sendNext();

@@ -13,17 +13,17 @@ class MessageSeam;
 // From then on every reply goes to the table reader and the status poll stops.
 class ScreenChange : public QObject {
     Q_OBJECT
-public:
+  public:
     ScreenChange(Module1& module, IntervalTimer& timer2, MessageSeam& messages,
                  QObject* parent = nullptr);
 
     void SetupPb_Click();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // The data-table window is to be shown (created first if it does not exist).
     void tableScreenRequested();
 
-private:
+  private:
     Module1& module_;
     IntervalTimer& timer2_;
     MessageSeam& messages_;

@@ -15,7 +15,7 @@ class MessageSeam;
 // them; the widget converts its own.
 class ManualLine : public QObject {
     Q_OBJECT
-public:
+  public:
     ManualLine(Module1& module, MessageSeam& messages, QObject* parent = nullptr);
 
     QString text() const { return text_; }
@@ -28,11 +28,11 @@ public:
     // change, so pasted lines are all joined into one and the command is marked once.
     void setText(const QString& text, int caret);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // The box's content as the rule left it; the widget follows.
     void changed(const QString& text, int caret);
 
-private:
+  private:
     void Text2_Change();
 
     Module1& module_;

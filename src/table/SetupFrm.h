@@ -10,16 +10,16 @@ class TableScreen;
 // screen's logic. Shown modeless beside the control screen.
 class SetupFrm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SetupFrm(TableScreen& screen, QWidget* parent = nullptr);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     TableScreen& screen_;
 };
 

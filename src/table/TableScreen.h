@@ -12,7 +12,7 @@ class IntervalTimer;
 // back to the control screen and restarts its status poll.
 class TableScreen : public QObject {
     Q_OBJECT
-public:
+  public:
     // The poll period after "To Control Screen", and after the window was closed.
     static constexpr int kPollPeriodAfterReturn = 100;
     static constexpr int kPollPeriodAfterClose = 20;
@@ -24,10 +24,10 @@ public:
     // The window's close box: the window is discarded.
     void Form_Unload();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void hideRequested();
 
-private:
+  private:
     Module1& module_;
     IntervalTimer& timer2_;
 };

@@ -1,6 +1,10 @@
 #include "ui/WidgetLook.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -20,6 +24,16 @@ QString pushButtonSheet(const QColor& colour) {
                " QPushButton:focus { border-color: #202020; }")
         .arg(colour.name(), colour.darker(115).name());
 }
+
+// Entry fields show their colour in the base role. Everything else keeps its base, so that a
+// coloured panel or frame does not pass its colour on to the entry fields and option-button
+// circles inside it: those stay white.
+bool showsColourAsBase(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QAbstractScrollArea*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr;
+}
 }  // namespace
 
 void useConsoleStyle(QApplication& application) {
@@ -37,7 +51,9 @@ void setBackColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Button, colour);
     palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
+    if (showsColourAsBase(widget)) {
+        palette.setColor(QPalette::Base, colour);
+    }
     widget->setPalette(palette);
     if (qobject_cast<QPushButton*>(widget) != nullptr) {
         // Push buttons paint a shaded face from the palette; a style sheet shows the colour
@@ -51,9 +67,11 @@ void setBackColour(QWidget* widget, const QColor& colour) {
 
 void clearBackColour(QWidget* widget) {
     widget->setProperty(kBackColour, QVariant());
+    // The style sheet goes first: taking it off puts back the palette the widget had when it
+    // was set, which would bring the colour back.
+    widget->setStyleSheet(QString());
     widget->setPalette(QPalette());
     widget->setAutoFillBackground(false);
-    widget->setStyleSheet(QString());
 }
 
 QColor backColour(const QWidget* widget) {

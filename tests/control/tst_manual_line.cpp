@@ -1,4 +1,87 @@
+#include <QSignalSpy>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+
+#include "ConsoleFixture.h"
+
+using namespace quven;
+
+// The manual command box: Enter marks the whole line for the next free poll tick.
+class ManualLineTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void enterJoinsAndMarksTheLine_data();
+    void enterJoinsAndMarksTheLine();
+    void typingWithoutSessionIsToldEveryTime();
+};
+
+void ManualLineTest::enterJoinsAndMarksTheLine_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");  // the box's text after the keystroke or paste
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("Enter at the end") << "VER?"
+                                      << "VER?\r\n"
+                                      << 6 << "VER?";
+    QTest::newRow("Enter in the middle sends the whole text") << "MODE?"
+                                                              << "MO\r\nDE?" << 4 << "MODE?";
+    QTest::newRow("three pasted lines are joined") << ""
+                                                   << "NX\r\nN3S\r\nMODE?" << 14 << "NXN3SMODE?";
+    QTest::newRow("Enter in an empty box") << ""
+                                           << "\r\n"
+                                           << 2 << "";
+}
+
+void ManualLineTest::enterJoinsAndMarksTheLine() {
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(int, caret);
+    QFETCH(QString, after);
+
+    ConsoleFixture f(ConsoleFixture::Readers::Console);
+    ManualLine& line = f.console.manualLine;
+    f.console.module.Connected = true;
+    f.transport.connected = true;
+    line.setText(before, before.size());
+    QVERIFY(!f.console.module.ManualCommandPending);
+    QSignalSpy changes(&line, &ManualLine::changed);
+
+    line.setText(typed, caret);
+
+    QCOMPARE(line.text(), after);
+    QCOMPARE(line.caret(), int(after.size()));
+    QCOMPARE(changes.last().at(0).toString(), after);
+    QCOMPARE(changes.last().at(1).toInt(), int(after.size()));
+    QVERIFY(f.console.module.ManualCommandPending);
+    QVERIFY(f.messages.shown.isEmpty());
+
+    // Sent once, by the next tick that may send.
+    f.console.poll.Timer2_Timer();
+    f.console.module.ReplyPending = false;
+    f.console.poll.Timer2_Timer();
+    QCOMPARE(f.transport.sent, QByteArrayList{(after + QStringLiteral("\r\n")).toLatin1()});
+}
+
+void ManualLineTest::typingWithoutSessionIsToldEveryTime() {
+    ConsoleFixture f(ConsoleFixture::Readers::Console);
+    ManualLine& line = f.console.manualLine;
+    line.setText(QStringLiteral("V"), 1);
+    line.setText(QStringLiteral("VE"), 2);
+    line.setText(QStringLiteral("VE\r\n"), 4);
+    const Message notConnected{QStringLiteral("Not connected !"), QStringLiteral("Caution !"),
+                               MessageIcon::Information};
+    QCOMPARE(f.messages.shown, (QList<Message>{notConnected, notConnected, notConnected}));
+    // Every change stays in the box, the line break too; nothing is marked.
+    QCOMPARE(line.text(), QStringLiteral("VE\r\n"));
+    QVERIFY(!f.console.module.ManualCommandPending);
+
+    // Once connected, the next change takes the line break out and marks the whole text.
+    f.console.module.Connected = true;
+    line.setText(QStringLiteral("VE\r\nR?"), 6);
+    QCOMPARE(line.text(), QStringLiteral("VER?"));
+    QVERIFY(f.console.module.ManualCommandPending);
+    QCOMPARE(f.messages.shown.size(), 3);
+}
+
+QTEST_GUILESS_MAIN(ManualLineTest)
 #include "tst_manual_line.moc"

@@ -1,0 +1,585 @@
+// poll_bench: the console's live poll against the controller simulator, measured.
+//
+// The console's logic runs as in the program: quven::Console over a real TcpTransport, with
+// Timer2 a running IntervalTimer (a Qt precise timer) at the 50 ms the connect sequence sets.
+// quven-sim runs as a separate process with no added latency, on 127.0.0.1 and a port it chose
+// itself, so the CPU time this process uses is the console's alone.
+//
+// Measured over the polling window:
+//  1. the poll period: the interval between successive poll queries the console sends;
+//  2. reply to display: from the socket's data arrival (LineTransport::received) to the first
+//     PanelState or ReceiveDisplay change the reply causes; and, for every reply, to the end
+//     of its handling (CommandChannel::tcpclient_DataArrival has returned);
+//  3. the console's CPU use: getrusage(RUSAGE_SELF) user + system time divided by wall time.
+// A baseline window first runs an idle event loop with one 50 ms precise timer that only notes
+// its ticks, so the console's figures can be read against what the event loop costs by itself.
+//
+// Exit status: 0 when every figure is within its limit, 1 when one is not, 2 when the
+// benchmark could not run.
+
+#include <sys/resource.h>
+#include <sys/time.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <numeric>
+#include <vector>
+
+#include "app/Console.h"
+#include "app/Module1.h"
+#include "link/TcpTransport.h"
+#include "ui/IntervalTimer.h"
+#include "ui/MessageSeam.h"
+
+namespace {
+
+// The poll period the connect sequence gives Timer2.
+constexpr int kPollPeriodMs = 50;
+// Limits.
+constexpr double kPeriodTolerance = 0.01;  // mean poll period within 1% of kPollPeriodMs
+constexpr double kDisplayMedianMs = 1.0;   // median reply-to-display latency below this
+constexpr double kCpuPercent = 1.0;        // console CPU use below this, % of one core
+// How long the simulator and the connection may take to come up.
+constexpr int kStartupTimeoutMs = 5000;
+
+const QString kLoopback = QStringLiteral("127.0.0.1");
+
+// --- Time and statistics ------------------------------------------------------------------
+
+double nowMs() {
+    static const auto base = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - base)
+        .count();
+}
+
+double cpuMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+struct Summary {
+    std::size_t n = 0;
+    double mean = 0;
+    double median = 0;
+    double p99 = 0;
+    double max = 0;
+};
+
+// Nearest-rank percentile of sorted values: the smallest value with at least q of them at or
+// below it.
+double percentile(const std::vector<double>& sorted, double q) {
+    const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(sorted.size())));
+    return sorted[std::max<std::size_t>(rank, 1) - 1];
+}
+
+Summary summarize(std::vector<double> values) {
+    Summary s;
+    if (values.empty()) {
+        return s;
+    }
+    std::sort(values.begin(), values.end());
+    s.n = values.size();
+    s.mean = std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(s.n);
+    s.median = percentile(values, 0.5);
+    s.p99 = percentile(values, 0.99);
+    s.max = values.back();
+    return s;
+}
+
+std::vector<double> intervals(const std::vector<double>& stamps) {
+    std::vector<double> out;
+    for (std::size_t i = 1; i < stamps.size(); ++i) {
+        out.push_back(stamps[i] - stamps[i - 1]);
+    }
+    return out;
+}
+
+// --- Windows ------------------------------------------------------------------------------
+
+void runEventLoop(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Usage {
+    double wallMs = 0;
+    double cpuMs = 0;
+    double percent() const { return wallMs > 0 ? 100.0 * cpuMs / wallMs : 0; }
+};
+
+// Runs the event loop for the window and returns the process's CPU time over it.
+Usage measureWindow(int milliseconds) {
+    const double cpu0 = cpuMs();
+    const double wall0 = nowMs();
+    runEventLoop(milliseconds);
+    const double wall1 = nowMs();
+    const double cpu1 = cpuMs();
+    return {wall1 - wall0, cpu1 - cpu0};
+}
+
+struct Baseline {
+    Usage usage;
+    std::vector<double> ticks;
+};
+
+// An idle event loop with one timer like Timer2 whose ticks do nothing but note the time.
+Baseline runBaseline(int milliseconds) {
+    Baseline baseline;
+    quven::IntervalTimer timer(quven::IntervalTimer::Mode::Running);
+    QObject::connect(&timer, &quven::IntervalTimer::timeout, &timer,
+                     [&baseline] { baseline.ticks.push_back(nowMs()); });
+    timer.setInterval(kPollPeriodMs);
+    baseline.usage = measureWindow(milliseconds);
+    timer.setInterval(0);
+    return baseline;
+}
+
+// --- The simulator ------------------------------------------------------------------------
+
+// quven-sim as a child process on 127.0.0.1 and a free port of its choosing.
+class Simulator {
+  public:
+    ~Simulator() { stop(); }
+
+    bool start(const QString& program, QString* error) {
+        process_.setProgram(program);
+        process_.setArguments(
+            {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--bind"), kLoopback});
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QIODevice::ReadOnly);
+        if (!process_.waitForStarted(kStartupTimeoutMs)) {
+            *error = QStringLiteral("cannot start %1: %2").arg(program, process_.errorString());
+            return false;
+        }
+        static const QRegularExpression listening(
+            QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < kStartupTimeoutMs) {
+            while (process_.canReadLine()) {
+                const QString line = QString::fromLocal8Bit(process_.readLine());
+                const QRegularExpressionMatch match = listening.match(line);
+                if (match.hasMatch()) {
+                    port_ = match.captured(1).toInt();
+                    return port_ > 0;
+                }
+            }
+            const int left = std::max<int>(1, kStartupTimeoutMs - int(clock.elapsed()));
+            if (!process_.waitForReadyRead(left)) {
+                break;
+            }
+        }
+        *error = QStringLiteral("%1 did not report a port on 127.0.0.1").arg(program);
+        return false;
+    }
+
+    void stop() {
+        if (process_.state() == QProcess::NotRunning) {
+            return;
+        }
+        process_.terminate();
+        if (!process_.waitForFinished(3000)) {
+            process_.kill();
+            process_.waitForFinished(1000);
+        }
+    }
+
+    int port() const { return port_; }
+    qint64 pid() const { return process_.processId(); }
+
+  private:
+    QProcess process_;
+    int port_ = 0;
+};
+
+// --- The console, instrumented ------------------------------------------------------------
+
+// The console's real socket, with every line it sends noted first.
+class TimedTransport : public quven::TcpTransport {
+  public:
+    std::function<void(const QByteArray&)> onSend;
+
+    bool send(const QByteArray& bytes) override {
+        if (onSend) {
+            onSend(bytes);
+        }
+        return TcpTransport::send(bytes);
+    }
+};
+
+// No message box: a message means the session failed, which spoils the run.
+class NotedMessages : public quven::MessageSeam {
+  public:
+    int count = 0;
+
+    void show(const quven::Message& message) override {
+        ++count;
+        std::fprintf(stderr, "poll_bench: the console would show \"%s\"\n",
+                     qPrintable(message.text));
+    }
+};
+
+// What the console did in the polling window.
+struct Probe {
+    bool recording = false;
+
+    std::vector<double> querySends;  // poll queries ("...?")
+    int otherSends = 0;              // commands that are not queries
+    int ticks = 0;                   // Timer2 ticks
+    double querySentAt = -1;         // the query awaiting its reply, or -1
+
+    bool inArrival = false;  // inside the socket's data-arrival signal
+    bool displayChanged = false;
+    double arrivalAt = 0;
+    int blocks = 0;                 // replies handed on as a block
+    int blocksNoChange = 0;         // of which changed no display
+    std::vector<double> toDisplay;  // arrival to the first display change
+    std::vector<double> toHandled;  // arrival to the end of the block's handling
+    std::vector<double> roundTrip;  // query sent to its reply's arrival
+
+    void sent(const QByteArray& bytes) {
+        const double t = nowMs();
+        if (bytes.endsWith("?\r\n")) {
+            querySentAt = t;
+            if (recording) {
+                querySends.push_back(t);
+            }
+        } else if (recording) {
+            ++otherSends;
+        }
+    }
+
+    // Connected to LineTransport::received before the console's own handler.
+    void arrivalStarts() {
+        arrivalAt = nowMs();
+        inArrival = true;
+        displayChanged = false;
+        if (recording && querySentAt >= 0) {
+            roundTrip.push_back(arrivalAt - querySentAt);
+        }
+        querySentAt = -1;
+    }
+
+    void displayChange() {
+        if (inArrival && !displayChanged) {
+            displayChanged = true;
+            if (recording) {
+                toDisplay.push_back(nowMs() - arrivalAt);
+            }
+        }
+    }
+
+    // Connected to LineTransport::received after the console's own handler.
+    void arrivalEnds(const quven::Module1& module) {
+        const double t = nowMs();
+        inArrival = false;
+        if (recording && module.ReceiveBuffer.isEmpty()) {
+            ++blocks;
+            toHandled.push_back(t - arrivalAt);
+            if (!displayChanged) {
+                ++blocksNoChange;
+            }
+        }
+    }
+};
+
+struct PollRun {
+    Usage usage;
+    Probe probe;
+    QString counterBefore;
+    QString counterAfter;
+    QString firmware;
+    int messages = 0;
+    bool stillConnected = false;
+};
+
+bool runConsole(int port, int warmupMs, int durationMs, bool scan, PollRun* run, QString* error) {
+    Probe& probe = run->probe;
+    TimedTransport transport;
+    NotedMessages messages;
+    transport.onSend = [&probe](const QByteArray& bytes) { probe.sent(bytes); };
+    // Slots run in the order they were connected: this one before the console's handler...
+    QObject::connect(&transport, &quven::LineTransport::received, &transport,
+                     [&probe] { probe.arrivalStarts(); });
+
+    quven::Console console(transport, messages, quven::IntervalTimer::Mode::Running);
+
+    // ...and these after it.
+    QObject::connect(&transport, &quven::LineTransport::received, &transport,
+                     [&probe, &console] { probe.arrivalEnds(console.module); });
+    QObject::connect(&console.Timer2, &quven::IntervalTimer::timeout, &console.Timer2,
+                     [&probe] { probe.ticks += probe.recording ? 1 : 0; });
+    const auto change = [&probe] { probe.displayChange(); };
+    quven::PanelState* panel = &console.panel;
+    QObject::connect(panel, &quven::PanelState::counterTextChanged, panel, change);
+    QObject::connect(panel, &quven::PanelState::modeTextChanged, panel, change);
+    QObject::connect(panel, &quven::PanelState::keyLitChanged, panel, change);
+    QObject::connect(panel, &quven::PanelState::speedOptionChanged, panel, change);
+    QObject::connect(panel, &quven::PanelState::lampChanged, panel, change);
+    QObject::connect(panel, &quven::PanelState::firmwareTextChanged, panel, change);
+    QObject::connect(&console.receiveDisplay, &quven::ReceiveDisplay::textChanged,
+                     &console.receiveDisplay, change);
+
+    // The state the connect sequence leaves, without its dialog (which takes ports up to
+    // 32767 only). The connection is awaited first so that the first tick finds it up.
+    if (!transport.connectToController(kLoopback, port)) {
+        *error = QStringLiteral("the transport refused to connect");
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (transport.state() != QAbstractSocket::ConnectedState &&
+           clock.elapsed() < kStartupTimeoutMs) {
+        runEventLoop(5);
+    }
+    if (transport.state() != QAbstractSocket::ConnectedState) {
+        *error = QStringLiteral("no connection to 127.0.0.1:%1").arg(port);
+        return false;
+    }
+    quven::Module1& module = console.module;
+    module.HostName = kLoopback;
+    module.PortNo = port;
+    module.Connected = true;
+    module.PollState = quven::pollstate::Firmware;
+    module.ReplyPending = false;
+    module.ReplyWaitTicks = 0;
+    if (scan) {
+        // "+G": axis 0 moves, so every counter reply changes the counter display.
+        module.ScanRequest = 1;
+    }
+    console.Timer2.setInterval(kPollPeriodMs);
+
+    // Half a period more, so that the window opens and closes between two ticks and holds the
+    // replies to its own queries only.
+    runEventLoop(warmupMs + kPollPeriodMs / 2);
+    run->counterBefore = console.panel.counterText();
+    probe.recording = true;
+    run->usage = measureWindow(durationMs);
+    probe.recording = false;
+    run->counterAfter = console.panel.counterText();
+    run->firmware = console.panel.firmwareText();
+    run->messages = messages.count;
+    run->stillConnected = module.Connected;
+
+    console.Timer2.setInterval(0);
+    transport.close();
+    return true;
+}
+
+// --- Report -------------------------------------------------------------------------------
+
+const char* verdict(bool within) {
+    return within ? "within" : "OUTSIDE";
+}
+
+void printRow(const char* figure, const QString& measured, const QString& limit,
+              const char* result) {
+    const QString row = QStringLiteral("%1 %2 %3 %4")
+                            .arg(QLatin1String(figure), -46)
+                            .arg(measured, -40)
+                            .arg(limit, -20)
+                            .arg(QLatin1String(result));
+    qsizetype end = row.size();
+    while (end > 0 && row.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    std::printf("%s\n", qPrintable(row.left(end)));
+}
+
+QString twoFigures(const char* first, double a, const char* second, double b) {
+    return QStringLiteral("%1 %2 ms, %3 %4 ms")
+        .arg(QLatin1String(first))
+        .arg(a, 0, 'f', 3)
+        .arg(QLatin1String(second))
+        .arg(b, 0, 'f', 3);
+}
+
+int msFromSeconds(double value) {
+    return static_cast<int>(std::lround(value * 1000.0));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // The program itself runs a QApplication; --widgets runs the benchmark under one too.
+    bool widgets = false;
+    for (int i = 1; i < argc; ++i) {
+        widgets = widgets || std::strcmp(argv[i], "--widgets") == 0;
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (widgets) {
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("poll_bench"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Measures the console's poll period, reply-to-display latency and CPU use while it "
+        "polls quven-sim on 127.0.0.1."));
+    parser.addHelpOption();
+    const QCommandLineOption duration(QStringLiteral("duration"),
+                                      QStringLiteral("Polling window in seconds (default 10)."),
+                                      QStringLiteral("s"), QStringLiteral("10"));
+    const QCommandLineOption baselineOption(
+        QStringLiteral("baseline"),
+        QStringLiteral("Idle baseline window in seconds (default: as --duration; 0: none)."),
+        QStringLiteral("s"));
+    const QCommandLineOption warmup(
+        QStringLiteral("warmup"),
+        QStringLiteral("Polling before the window opens, in seconds (default 1)."),
+        QStringLiteral("s"), QStringLiteral("1"));
+    const QCommandLineOption sim(QStringLiteral("sim"),
+                                 QStringLiteral("The simulator program (default: the one built "
+                                                "with this benchmark)."),
+                                 QStringLiteral("path"), QStringLiteral(QUVEN_SIM_PROGRAM));
+    const QCommandLineOption noScan(
+        QStringLiteral("no-scan"),
+        QStringLiteral("Leave the axes still (then few replies change a display)."));
+    const QCommandLineOption widgetsOption(
+        QStringLiteral("widgets"),
+        QStringLiteral("Run under a QApplication, as the program does."));
+    parser.addOptions({duration, baselineOption, warmup, sim, noScan, widgetsOption});
+    parser.process(*app);
+
+    const auto readSeconds = [&parser](const QCommandLineOption& option, double fallback,
+                                       double minimum, double* out) {
+        if (!parser.isSet(option) && option.defaultValues().isEmpty()) {
+            *out = fallback;
+            return true;
+        }
+        bool ok = false;
+        *out = parser.value(option).toDouble(&ok);
+        if (!ok || *out < minimum || *out > 600) {
+            std::fprintf(stderr, "poll_bench: --%s takes seconds from %g to 600\n",
+                         qPrintable(option.names().first()), minimum);
+            return false;
+        }
+        return true;
+    };
+    double durationS = 0;
+    double warmupS = 0;
+    double baselineS = 0;
+    if (!readSeconds(duration, 10, 1, &durationS) || !readSeconds(warmup, 1, 0.2, &warmupS) ||
+        !readSeconds(baselineOption, durationS, 0, &baselineS)) {
+        return 2;
+    }
+    const bool scan = !parser.isSet(noScan);
+
+    Simulator simulator;
+    QString error;
+    if (!simulator.start(parser.value(sim), &error)) {
+        std::fprintf(stderr, "poll_bench: %s\n", qPrintable(error));
+        return 2;
+    }
+    std::printf(
+        "poll_bench: console polling quven-sim (pid %lld) on 127.0.0.1:%d, no added "
+        "latency\n",
+        static_cast<long long>(simulator.pid()), simulator.port());
+    std::printf("  event loop: %s, Qt %s; Timer2 %d ms, precise; axis 0 %s\n",
+                widgets ? "QApplication (offscreen)" : "QCoreApplication", qVersion(),
+                kPollPeriodMs, scan ? "scanning (+G) throughout" : "still");
+    std::printf("  windows: baseline %.1f s, warm-up %.1f s, polling %.1f s\n", baselineS, warmupS,
+                durationS);
+    std::fflush(stdout);
+
+    Baseline baseline;
+    if (baselineS > 0) {
+        baseline = runBaseline(msFromSeconds(baselineS));
+    }
+    PollRun run;
+    if (!runConsole(simulator.port(), msFromSeconds(warmupS), msFromSeconds(durationS), scan, &run,
+                    &error)) {
+        std::fprintf(stderr, "poll_bench: %s\n", qPrintable(error));
+        return 2;
+    }
+    simulator.stop();
+
+    const Probe& probe = run.probe;
+    std::printf(
+        "  polling: %d Timer2 ticks, %zu poll queries, %d other commands, %d replies "
+        "(%d changed no display); counter %s -> %s; \"%s\"\n",
+        probe.ticks, probe.querySends.size(), probe.otherSends, probe.blocks, probe.blocksNoChange,
+        qPrintable(run.counterBefore), qPrintable(run.counterAfter), qPrintable(run.firmware));
+    if (run.messages > 0 || !run.stillConnected || probe.querySends.size() < 2) {
+        std::fprintf(stderr, "poll_bench: the session failed during the run\n");
+        return 2;
+    }
+    std::printf("\n");
+
+    const Summary period = summarize(intervals(probe.querySends));
+    const Summary idlePeriod = summarize(intervals(baseline.ticks));
+    const Summary display = summarize(probe.toDisplay);
+    const Summary handled = summarize(probe.toHandled);
+    const Summary roundTrip = summarize(probe.roundTrip);
+    const double periodLow = kPollPeriodMs * (1 - kPeriodTolerance);
+    const double periodHigh = kPollPeriodMs * (1 + kPeriodTolerance);
+    const bool periodOk = period.mean >= periodLow && period.mean <= periodHigh;
+    // Without a display change (--no-scan after the first replies) the limit is held against
+    // the end of each reply's handling, which is when any change would have been made.
+    const bool judgeHandled = display.n == 0;
+    const Summary& judged = judgeHandled ? handled : display;
+    const bool displayOk = judged.n > 0 && judged.median < kDisplayMedianMs;
+    const bool cpuOk = run.usage.percent() < kCpuPercent;
+
+    printRow("figure", QStringLiteral("measured"), QStringLiteral("limit"), "");
+    printRow(qPrintable(QStringLiteral("1. poll period, console (n=%1)").arg(period.n)),
+             twoFigures("mean", period.mean, "p99", period.p99),
+             QStringLiteral("mean %1-%2 ms").arg(periodLow, 0, 'f', 1).arg(periodHigh, 0, 'f', 1),
+             verdict(periodOk));
+    if (idlePeriod.n > 0) {
+        printRow(
+            qPrintable(
+                QStringLiteral("   baseline: idle 50 ms precise timer (n=%1)").arg(idlePeriod.n)),
+            twoFigures("mean", idlePeriod.mean, "p99", idlePeriod.p99), QString(), "");
+    }
+    const QString displayLimit = QStringLiteral("median < %1 ms").arg(kDisplayMedianMs);
+    if (judgeHandled) {
+        printRow("2. reply to display change (n=0)", QStringLiteral("no reply changed a display"),
+                 QString(), "");
+    } else {
+        printRow(qPrintable(QStringLiteral("2. reply to display change (n=%1)").arg(display.n)),
+                 twoFigures("median", display.median, "p99", display.p99), displayLimit,
+                 verdict(displayOk));
+    }
+    printRow(qPrintable(QStringLiteral("   reply to handling done, all (n=%1)").arg(handled.n)),
+             twoFigures("median", handled.median, "p99", handled.p99),
+             judgeHandled ? displayLimit : QString(), judgeHandled ? verdict(displayOk) : "");
+    printRow(qPrintable(QStringLiteral("   query sent to reply arrival (n=%1)").arg(roundTrip.n)),
+             twoFigures("median", roundTrip.median, "p99", roundTrip.p99), QString(), "");
+    printRow("3. console CPU while polling",
+             QStringLiteral("%1 % of one core (%2 ms in %3 s)")
+                 .arg(run.usage.percent(), 0, 'f', 3)
+                 .arg(run.usage.cpuMs, 0, 'f', 1)
+                 .arg(run.usage.wallMs / 1000, 0, 'f', 1),
+             QStringLiteral("< %1 %").arg(kCpuPercent), verdict(cpuOk));
+    if (baselineS > 0) {
+        printRow("   baseline: idle loop, one 50 ms timer",
+                 QStringLiteral("%1 % of one core (%2 ms in %3 s)")
+                     .arg(baseline.usage.percent(), 0, 'f', 3)
+                     .arg(baseline.usage.cpuMs, 0, 'f', 1)
+                     .arg(baseline.usage.wallMs / 1000, 0, 'f', 1),
+                 QString(), "");
+    }
+    const bool allOk = periodOk && displayOk && cpuOk;
+    std::printf("\n%s\n",
+                allOk ? "all figures within their limits" : "SOME FIGURES OUTSIDE THEIR LIMITS");
+    return allOk ? 0 : 1;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "RecordedMessages.h"
+#include "RecordingTransport.h"
+#include "app/Console.h"
+#include "app/ConsoleWindows.h"
+#include "control/MainFrm.h"
+
+// The control screen under test and the ways a test looks at it: by control name, by where a
+// control stands on the panel and by the colour it really paints.
+
+namespace mainfrmtest {
+
+using namespace quven;
+
+inline QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// The control screen on a recording transport, with recorded messages and manual timers.
+struct Screen {
+    Screen() { main.show(); }
+
+    // As after a connect: sends reach the transport and the screen may change.
+    void connectSession() {
+        transport.connected = true;
+        console.module.Connected = true;
+    }
+
+    template <typename W = QWidget>
+    W* find(const QString& name) {
+        W* widget = main.findChild<W*>(name);
+        if (widget == nullptr) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return widget;
+    }
+
+    // Where a control stands on the panel.
+    QRect at(const QString& name) {
+        QWidget* widget = find(name);
+        return QRect(widget->mapTo(main.centralWidget(), QPoint(0, 0)), widget->size());
+    }
+
+    // The first control of the list that does not stand right of (or below) the one before it.
+    QString outOfOrder(const QStringList& names, Qt::Orientation direction) {
+        for (int i = 1; i < names.size(); ++i) {
+            const QRect before = at(names[i - 1]);
+            const QRect after = at(names[i]);
+            if (direction == Qt::Horizontal ? before.right() >= after.left()
+                                            : before.bottom() >= after.top()) {
+                return names[i];
+            }
+        }
+        return QString();
+    }
+
+    void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    QString text(const QString& name) { return find<QLabel>(name)->text(); }
+
+    RecordingTransport transport;
+    RecordedMessages messages;
+    Console console{transport, messages, IntervalTimer::Mode::Manual};
+    ConsoleWindows windows{console};
+    MainFrm& main = windows.mainFrm();
+};
+
+inline QColor paintedAt(QWidget* widget, QPoint point) {
+    return widget->grab().toImage().pixelColor(point);
+}
+
+// The colour a control really paints beside its caption, clear of its border.
+inline QColor paintedBeside(QWidget* widget) {
+    return paintedAt(widget, QPoint(4, widget->height() / 2));
+}
+
+// Buttons of different heights show their face gradient a shade apart.
+inline bool sameShade(const QColor& a, const QColor& b) {
+    return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 &&
+           qAbs(a.blue() - b.blue()) <= 4;
+}
+
+inline QString caption(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        return box->title();
+    }
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    return edit ? edit->text() : QString();
+}
+
+inline const Message kNotConnected{QStringLiteral("Not connected !"), QStringLiteral("Caution !"),
+                                   MessageIcon::Information};
+
+}  // namespace mainfrmtest

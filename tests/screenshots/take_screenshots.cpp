@@ -1,0 +1,120 @@
+// Takes the control screen's picture for the documentation: the console connected to the
+// in-process simulator on 127.0.0.1, polling, with a scan running and a manual command's reply.
+// Usage: take_screenshots <output.png>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <cstdlib>
+
+#include "SimOnDialogPort.h"
+#include "RecordedMessages.h"
+#include "app/Console.h"
+#include "app/ConsoleWindows.h"
+#include "control/MainFrm.h"
+#include "link/TcpTransport.h"
+#include "sim/ControllerModel.h"
+#include "sim/SimServer.h"
+#include "ui/WidgetLook.h"
+
+namespace {
+
+template <typename W>
+W& control(QWidget* window, const char* name) {
+    W* widget = window->findChild<W*>(QLatin1String(name));
+    if (widget == nullptr) {
+        QTextStream(stderr) << "take_screenshots: no control " << name << "\n";
+        std::exit(1);
+    }
+    return *widget;
+}
+
+// Lets the console and the simulator run for a while.
+void runFor(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: take_screenshots <output.png>\n";
+        return 2;
+    }
+    const QString output = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
+    QApplication::setQuitOnLastWindowClosed(false);
+    quven::useConsoleStyle(application);
+
+    // The console keeps its host history in the working folder; keep the repository clean.
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir::setCurrent(folder.path())) {
+        QTextStream(stderr) << "take_screenshots: no temporary folder\n";
+        return 1;
+    }
+
+    quven::sim::ControllerModel model;
+    quven::sim::SimServer server(model, quven::sim::SimFaults{});
+    if (!listenOnDialogPort(server)) {
+        QTextStream(stderr) << "take_screenshots: the simulator cannot listen\n";
+        return 1;
+    }
+    const quint16 port = server.port();
+
+    quven::TcpTransport transport;
+    // A message box would wait for a click that never comes; any message is reported instead.
+    RecordedMessages messages;
+    quven::Console console(transport, messages, quven::IntervalTimer::Mode::Running);
+    quven::ConsoleWindows windows(console);
+    quven::MainFrm& main = windows.mainFrm();
+    main.show();
+    runFor(200);
+
+    QTest::mouseClick(&control<QPushButton>(&main, "Connect"), Qt::LeftButton);
+    quven::ConnectFrm* dialog = windows.connectFrm();
+    if (dialog == nullptr) {
+        QTextStream(stderr) << "take_screenshots: no connect dialog\n";
+        return 1;
+    }
+    dialog->hostEdit()->setEditText(QStringLiteral("127.0.0.1"));
+    dialog->portEdit()->setText(QString::number(port));
+    QTest::mouseClick(dialog->connectButton(), Qt::LeftButton);
+    runFor(600);
+
+    // A scan in the plus direction, so that the counter moves, and one manual query.
+    QTest::mouseClick(&control<QRadioButton>(&main, "Option1_0"), Qt::LeftButton);
+    QTest::mouseClick(&control<QPushButton>(&main, "Ctr_5"), Qt::LeftButton);
+    auto& manual = control<QPlainTextEdit>(&main, "Text2");
+    manual.setFocus();
+    QTest::keyClicks(&manual, QStringLiteral("VER?"));
+    QTest::keyClick(&manual, Qt::Key_Return);
+    runFor(900);
+
+    if (!messages.shown.isEmpty()) {
+        QTextStream(stderr) << "take_screenshots: the console said: "
+                            << messages.texts().join(QStringLiteral(" / ")) << "\n";
+        return 1;
+    }
+    if (!main.grab().save(output, "PNG")) {
+        QTextStream(stderr) << "take_screenshots: cannot write " << output << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << "wrote " << output << "\n";
+
+    // Leave as the operator would: disconnect, then quit.
+    QTest::mouseClick(&control<QPushButton>(&main, "Connect"), Qt::LeftButton);
+    main.allowClose();
+    return 0;
+}
