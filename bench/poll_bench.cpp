@@ -14,124 +14,33 @@
 // A baseline window first runs an idle event loop with one 50 ms precise timer that only notes
 // its ticks, so the console's figures can be read against what the event loop costs by itself.
 //
+// What it shares with table_bench (the simulator process, the timed transport, the session,
+// the statistics and the report) is in BenchSupport.
+//
 // Exit status: 0 when every figure is within its limit, 1 when one is not, 2 when the
 // benchmark could not run.
 
-#include <sys/resource.h>
-#include <sys/time.h>
-
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTimer>
-#include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <functional>
 #include <memory>
-#include <numeric>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "app/Console.h"
 #include "app/Module1.h"
-#include "link/TcpTransport.h"
 #include "ui/IntervalTimer.h"
-#include "ui/MessageSeam.h"
 
 namespace {
 
-// The poll period the connect sequence gives Timer2.
-constexpr int kPollPeriodMs = 50;
+using namespace bench;
+
 // Limits.
 constexpr double kPeriodTolerance = 0.01;  // mean poll period within 1% of kPollPeriodMs
 constexpr double kDisplayMedianMs = 1.0;   // median reply-to-display latency below this
 constexpr double kCpuPercent = 1.0;        // console CPU use below this, % of one core
-// How long the simulator and the connection may take to come up.
-constexpr int kStartupTimeoutMs = 5000;
 
-const QString kLoopback = QStringLiteral("127.0.0.1");
-
-// --- Time and statistics ------------------------------------------------------------------
-
-double nowMs() {
-    static const auto base = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - base)
-        .count();
-}
-
-double cpuMs() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
-struct Summary {
-    std::size_t n = 0;
-    double mean = 0;
-    double median = 0;
-    double p99 = 0;
-    double max = 0;
-};
-
-// Nearest-rank percentile of sorted values: the smallest value with at least q of them at or
-// below it.
-double percentile(const std::vector<double>& sorted, double q) {
-    const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(sorted.size())));
-    return sorted[std::max<std::size_t>(rank, 1) - 1];
-}
-
-Summary summarize(std::vector<double> values) {
-    Summary s;
-    if (values.empty()) {
-        return s;
-    }
-    std::sort(values.begin(), values.end());
-    s.n = values.size();
-    s.mean = std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(s.n);
-    s.median = percentile(values, 0.5);
-    s.p99 = percentile(values, 0.99);
-    s.max = values.back();
-    return s;
-}
-
-std::vector<double> intervals(const std::vector<double>& stamps) {
-    std::vector<double> out;
-    for (std::size_t i = 1; i < stamps.size(); ++i) {
-        out.push_back(stamps[i] - stamps[i - 1]);
-    }
-    return out;
-}
-
-// --- Windows ------------------------------------------------------------------------------
-
-void runEventLoop(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-struct Usage {
-    double wallMs = 0;
-    double cpuMs = 0;
-    double percent() const { return wallMs > 0 ? 100.0 * cpuMs / wallMs : 0; }
-};
-
-// Runs the event loop for the window and returns the process's CPU time over it.
-Usage measureWindow(int milliseconds) {
-    const double cpu0 = cpuMs();
-    const double wall0 = nowMs();
-    runEventLoop(milliseconds);
-    const double wall1 = nowMs();
-    const double cpu1 = cpuMs();
-    return {wall1 - wall0, cpu1 - cpu0};
-}
+// --- The baseline -------------------------------------------------------------------------
 
 struct Baseline {
     Usage usage;
@@ -150,90 +59,7 @@ Baseline runBaseline(int milliseconds) {
     return baseline;
 }
 
-// --- The simulator ------------------------------------------------------------------------
-
-// quven-sim as a child process on 127.0.0.1 and a free port of its choosing.
-class Simulator {
-  public:
-    ~Simulator() { stop(); }
-
-    bool start(const QString& program, QString* error) {
-        process_.setProgram(program);
-        process_.setArguments(
-            {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--bind"), kLoopback});
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QIODevice::ReadOnly);
-        if (!process_.waitForStarted(kStartupTimeoutMs)) {
-            *error = QStringLiteral("cannot start %1: %2").arg(program, process_.errorString());
-            return false;
-        }
-        static const QRegularExpression listening(
-            QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < kStartupTimeoutMs) {
-            while (process_.canReadLine()) {
-                const QString line = QString::fromLocal8Bit(process_.readLine());
-                const QRegularExpressionMatch match = listening.match(line);
-                if (match.hasMatch()) {
-                    port_ = match.captured(1).toInt();
-                    return port_ > 0;
-                }
-            }
-            const int left = std::max<int>(1, kStartupTimeoutMs - int(clock.elapsed()));
-            if (!process_.waitForReadyRead(left)) {
-                break;
-            }
-        }
-        *error = QStringLiteral("%1 did not report a port on 127.0.0.1").arg(program);
-        return false;
-    }
-
-    void stop() {
-        if (process_.state() == QProcess::NotRunning) {
-            return;
-        }
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(1000);
-        }
-    }
-
-    int port() const { return port_; }
-    qint64 pid() const { return process_.processId(); }
-
-  private:
-    QProcess process_;
-    int port_ = 0;
-};
-
 // --- The console, instrumented ------------------------------------------------------------
-
-// The console's real socket, with every line it sends noted first.
-class TimedTransport : public quven::TcpTransport {
-  public:
-    std::function<void(const QByteArray&)> onSend;
-
-    bool send(const QByteArray& bytes) override {
-        if (onSend) {
-            onSend(bytes);
-        }
-        return TcpTransport::send(bytes);
-    }
-};
-
-// No message box: a message means the session failed, which spoils the run.
-class NotedMessages : public quven::MessageSeam {
-  public:
-    int count = 0;
-
-    void show(const quven::Message& message) override {
-        ++count;
-        std::fprintf(stderr, "poll_bench: the console would show \"%s\"\n",
-                     qPrintable(message.text));
-    }
-};
 
 // What the console did in the polling window.
 struct Probe {
@@ -336,34 +162,15 @@ bool runConsole(int port, int warmupMs, int durationMs, bool scan, PollRun* run,
     QObject::connect(&console.receiveDisplay, &quven::ReceiveDisplay::textChanged,
                      &console.receiveDisplay, change);
 
-    // The state the connect sequence leaves, without its dialog (which takes ports up to
-    // 32767 only). The connection is awaited first so that the first tick finds it up.
-    if (!transport.connectToController(kLoopback, port)) {
-        *error = QStringLiteral("the transport refused to connect");
-        return false;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (transport.state() != QAbstractSocket::ConnectedState &&
-           clock.elapsed() < kStartupTimeoutMs) {
-        runEventLoop(5);
-    }
-    if (transport.state() != QAbstractSocket::ConnectedState) {
-        *error = QStringLiteral("no connection to 127.0.0.1:%1").arg(port);
+    if (!openSession(console, transport, port, error)) {
         return false;
     }
     quven::Module1& module = console.module;
-    module.HostName = kLoopback;
-    module.PortNo = port;
-    module.Connected = true;
-    module.PollState = quven::pollstate::Firmware;
-    module.ReplyPending = false;
-    module.ReplyWaitTicks = 0;
     if (scan) {
-        // "+G": axis 0 moves, so every counter reply changes the counter display.
+        // "+G" on the first tick: axis 0 moves, so every counter reply changes the counter
+        // display.
         module.ScanRequest = 1;
     }
-    console.Timer2.setInterval(kPollPeriodMs);
 
     // Half a period more, so that the window opens and closes between two ticks and holds the
     // replies to its own queries only.
@@ -384,51 +191,16 @@ bool runConsole(int port, int warmupMs, int durationMs, bool scan, PollRun* run,
 
 // --- Report -------------------------------------------------------------------------------
 
-const char* verdict(bool within) {
-    return within ? "within" : "OUTSIDE";
-}
-
-void printRow(const char* figure, const QString& measured, const QString& limit,
-              const char* result) {
-    const QString row = QStringLiteral("%1 %2 %3 %4")
-                            .arg(QLatin1String(figure), -46)
-                            .arg(measured, -40)
-                            .arg(limit, -20)
-                            .arg(QLatin1String(result));
-    qsizetype end = row.size();
-    while (end > 0 && row.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    std::printf("%s\n", qPrintable(row.left(end)));
-}
-
-QString twoFigures(const char* first, double a, const char* second, double b) {
-    return QStringLiteral("%1 %2 ms, %3 %4 ms")
-        .arg(QLatin1String(first))
-        .arg(a, 0, 'f', 3)
-        .arg(QLatin1String(second))
-        .arg(b, 0, 'f', 3);
-}
-
-int msFromSeconds(double value) {
-    return static_cast<int>(std::lround(value * 1000.0));
+void reportRow(const char* figure, const QString& measured, const QString& limit,
+               const char* result) {
+    printRow({QLatin1String(figure), measured, limit, QLatin1String(result)}, {46, 40, 20});
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The program itself runs a QApplication; --widgets runs the benchmark under one too.
-    bool widgets = false;
-    for (int i = 1; i < argc; ++i) {
-        widgets = widgets || std::strcmp(argv[i], "--widgets") == 0;
-    }
-    std::unique_ptr<QCoreApplication> app;
-    if (widgets) {
-        app = std::make_unique<QApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QCoreApplication::setApplicationName(QStringLiteral("poll_bench"));
+    const std::unique_ptr<QCoreApplication> app =
+        makeApplication(argc, argv, QStringLiteral("poll_bench"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -446,17 +218,11 @@ int main(int argc, char* argv[]) {
         QStringLiteral("warmup"),
         QStringLiteral("Polling before the window opens, in seconds (default 1)."),
         QStringLiteral("s"), QStringLiteral("1"));
-    const QCommandLineOption sim(QStringLiteral("sim"),
-                                 QStringLiteral("The simulator program (default: the one built "
-                                                "with this benchmark)."),
-                                 QStringLiteral("path"), QStringLiteral(QUVEN_SIM_PROGRAM));
+    const QCommandLineOption sim = simOption();
     const QCommandLineOption noScan(
         QStringLiteral("no-scan"),
         QStringLiteral("Leave the axes still (then few replies change a display)."));
-    const QCommandLineOption widgetsOption(
-        QStringLiteral("widgets"),
-        QStringLiteral("Run under a QApplication, as the program does."));
-    parser.addOptions({duration, baselineOption, warmup, sim, noScan, widgetsOption});
+    parser.addOptions({duration, baselineOption, warmup, sim, noScan, widgetsOption()});
     parser.process(*app);
 
     const auto readSeconds = [&parser](const QCommandLineOption& option, double fallback,
@@ -493,9 +259,8 @@ int main(int argc, char* argv[]) {
         "poll_bench: console polling quven-sim (pid %lld) on 127.0.0.1:%d, no added "
         "latency\n",
         static_cast<long long>(simulator.pid()), simulator.port());
-    std::printf("  event loop: %s, Qt %s; Timer2 %d ms, precise; axis 0 %s\n",
-                widgets ? "QApplication (offscreen)" : "QCoreApplication", qVersion(),
-                kPollPeriodMs, scan ? "scanning (+G) throughout" : "still");
+    std::printf("  event loop: %s, Qt %s; Timer2 %d ms, precise; axis 0 %s\n", eventLoopName(),
+                qVersion(), kPollPeriodMs, scan ? "scanning (+G) throughout" : "still");
     std::printf("  windows: baseline %.1f s, warm-up %.1f s, polling %.1f s\n", baselineS, warmupS,
                 durationS);
     std::fflush(stdout);
@@ -539,44 +304,44 @@ int main(int argc, char* argv[]) {
     const bool displayOk = judged.n > 0 && judged.median < kDisplayMedianMs;
     const bool cpuOk = run.usage.percent() < kCpuPercent;
 
-    printRow("figure", QStringLiteral("measured"), QStringLiteral("limit"), "");
-    printRow(qPrintable(QStringLiteral("1. poll period, console (n=%1)").arg(period.n)),
-             twoFigures("mean", period.mean, "p99", period.p99),
-             QStringLiteral("mean %1-%2 ms").arg(periodLow, 0, 'f', 1).arg(periodHigh, 0, 'f', 1),
-             verdict(periodOk));
+    reportRow("figure", QStringLiteral("measured"), QStringLiteral("limit"), "");
+    reportRow(qPrintable(QStringLiteral("1. poll period, console (n=%1)").arg(period.n)),
+              twoFigures("mean", period.mean, "p99", period.p99),
+              QStringLiteral("mean %1-%2 ms").arg(periodLow, 0, 'f', 1).arg(periodHigh, 0, 'f', 1),
+              verdict(periodOk));
     if (idlePeriod.n > 0) {
-        printRow(
+        reportRow(
             qPrintable(
                 QStringLiteral("   baseline: idle 50 ms precise timer (n=%1)").arg(idlePeriod.n)),
             twoFigures("mean", idlePeriod.mean, "p99", idlePeriod.p99), QString(), "");
     }
     const QString displayLimit = QStringLiteral("median < %1 ms").arg(kDisplayMedianMs);
     if (judgeHandled) {
-        printRow("2. reply to display change (n=0)", QStringLiteral("no reply changed a display"),
-                 QString(), "");
+        reportRow("2. reply to display change (n=0)", QStringLiteral("no reply changed a display"),
+                  QString(), "");
     } else {
-        printRow(qPrintable(QStringLiteral("2. reply to display change (n=%1)").arg(display.n)),
-                 twoFigures("median", display.median, "p99", display.p99), displayLimit,
-                 verdict(displayOk));
+        reportRow(qPrintable(QStringLiteral("2. reply to display change (n=%1)").arg(display.n)),
+                  twoFigures("median", display.median, "p99", display.p99), displayLimit,
+                  verdict(displayOk));
     }
-    printRow(qPrintable(QStringLiteral("   reply to handling done, all (n=%1)").arg(handled.n)),
-             twoFigures("median", handled.median, "p99", handled.p99),
-             judgeHandled ? displayLimit : QString(), judgeHandled ? verdict(displayOk) : "");
-    printRow(qPrintable(QStringLiteral("   query sent to reply arrival (n=%1)").arg(roundTrip.n)),
-             twoFigures("median", roundTrip.median, "p99", roundTrip.p99), QString(), "");
-    printRow("3. console CPU while polling",
-             QStringLiteral("%1 % of one core (%2 ms in %3 s)")
-                 .arg(run.usage.percent(), 0, 'f', 3)
-                 .arg(run.usage.cpuMs, 0, 'f', 1)
-                 .arg(run.usage.wallMs / 1000, 0, 'f', 1),
-             QStringLiteral("< %1 %").arg(kCpuPercent), verdict(cpuOk));
+    reportRow(qPrintable(QStringLiteral("   reply to handling done, all (n=%1)").arg(handled.n)),
+              twoFigures("median", handled.median, "p99", handled.p99),
+              judgeHandled ? displayLimit : QString(), judgeHandled ? verdict(displayOk) : "");
+    reportRow(qPrintable(QStringLiteral("   query sent to reply arrival (n=%1)").arg(roundTrip.n)),
+              twoFigures("median", roundTrip.median, "p99", roundTrip.p99), QString(), "");
+    reportRow("3. console CPU while polling",
+              QStringLiteral("%1 % of one core (%2 ms in %3 s)")
+                  .arg(run.usage.percent(), 0, 'f', 3)
+                  .arg(run.usage.cpuMs, 0, 'f', 1)
+                  .arg(run.usage.wallMs / 1000, 0, 'f', 1),
+              QStringLiteral("< %1 %").arg(kCpuPercent), verdict(cpuOk));
     if (baselineS > 0) {
-        printRow("   baseline: idle loop, one 50 ms timer",
-                 QStringLiteral("%1 % of one core (%2 ms in %3 s)")
-                     .arg(baseline.usage.percent(), 0, 'f', 3)
-                     .arg(baseline.usage.cpuMs, 0, 'f', 1)
-                     .arg(baseline.usage.wallMs / 1000, 0, 'f', 1),
-                 QString(), "");
+        reportRow("   baseline: idle loop, one 50 ms timer",
+                  QStringLiteral("%1 % of one core (%2 ms in %3 s)")
+                      .arg(baseline.usage.percent(), 0, 'f', 3)
+                      .arg(baseline.usage.cpuMs, 0, 'f', 1)
+                      .arg(baseline.usage.wallMs / 1000, 0, 'f', 1),
+                  QString(), "");
     }
     const bool allOk = periodOk && displayOk && cpuOk;
     std::printf("\n%s\n",

@@ -11,11 +11,16 @@ Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer:
       commands(module, channel, panel, receiveDisplay),
       poll(module, channel, panel, receiveDisplay, manualLine, commands),
       screenChange(module, Timer2, messages),
-      tableScreen(module, Timer2) {
+      messages_(messages),
+      timerMode_(timerMode) {
     QObject::connect(&channel, &CommandChannel::sendFailed, &session,
                      &Session::dropAfterFailedSend);
     QObject::connect(&Timer2, &IntervalTimer::timeout, &Timer2, [this] { poll.Timer2_Timer(); });
     dispatcher.setControlBranch(&poll);
+}
+
+TableScreen::Links Console::tableLinks() {
+    return {module, Timer2, channel, dispatcher, messages_, timerMode_};
 }
 
 }  // namespace quven

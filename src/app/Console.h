@@ -21,12 +21,15 @@ class MessageSeam;
 
 // The console's logic, wired together and free of widgets: the shared state, the control
 // screen's poll timer, the link to the controller, the session, the control screen's displays
-// and commands, and the data-table screen's hand-over. The program gives it the TCP socket and
+// and commands, and the change to the data-table screen. The program gives it the TCP socket and
 // modal message boxes; a test gives it a recorder for the messages and manual timers, and
 // calls the handlers itself.
 class Console {
   public:
     Console(LineTransport& transport, MessageSeam& messages, IntervalTimer::Mode timerMode);
+
+    // What a data-table screen is linked to; one is made for each window.
+    TableScreen::Links tableLinks();
 
     Module1 module;
     IntervalTimer Timer2;
@@ -40,7 +43,10 @@ class Console {
     OperatorCommands commands;
     PollCycle poll;
     ScreenChange screenChange;
-    TableScreen tableScreen;
+
+  private:
+    MessageSeam& messages_;
+    IntervalTimer::Mode timerMode_;
 };
 
 }  // namespace quven

@@ -5,6 +5,7 @@
 #include "app/Console.h"
 #include "control/MainFrm.h"
 #include "link/ConnectFrm.h"
+#include "table/TableScreen.h"
 
 namespace quven {
 
@@ -30,8 +31,11 @@ ConsoleWindows::~ConsoleWindows() {
 
 void ConsoleWindows::showSetupFrm() {
     if (!setupFrm_) {
-        // A window of its own beside the control screen, not a child kept on top of it.
-        setupFrm_ = new SetupFrm(console_.tableScreen);
+        // A window of its own beside the control screen, not a child kept on top of it. Its
+        // logic lives as long as it does: a closed window takes its table and transfers along.
+        auto* screen = new TableScreen(console_.tableLinks());
+        setupFrm_ = new SetupFrm(*screen);
+        screen->setParent(setupFrm_);
         connect(setupFrm_, &SetupFrm::closed, setupFrm_, &QObject::deleteLater);
     }
     setupFrm_->show();

@@ -51,7 +51,6 @@ struct Module1 {
     // Table transfers: the item group and row being read or written.
     int TableItemType = 0;
     int TableItemIndex = 0;
-    int TableFileCursor = 0;
 };
 
 }  // namespace quven

@@ -15,11 +15,13 @@ class ControlReplyBranch {
     virtual void handleControlReply(const QString& block) = 0;
 };
 
-// The data-table screen: applies the block to the table being read.
+// The data-table screen: applies the block to the table being read. Returns false when the
+// block is not the reply the read awaits (a notice, or a late reply to a query that timed out):
+// then the wait goes on.
 class TableReplyBranch {
   public:
     virtual ~TableReplyBranch() = default;
-    virtual void ApplyTableReply(const QString& block) = 0;
+    virtual bool ApplyTableReply(const QString& block) = 0;
 };
 
 }  // namespace quven

@@ -19,8 +19,8 @@ void ReplyDispatcher::DispatchReply(const QString& block) {
             controlBranch_->handleControlReply(block);
         }
     } else if (module_.ScreenMode == screenmode::Table) {
-        if (tableBranch_ != nullptr) {
-            tableBranch_->ApplyTableReply(block);
+        if (tableBranch_ != nullptr && !tableBranch_->ApplyTableReply(block)) {
+            return;  // not the awaited reply: the read keeps waiting for it
         }
     }
     module_.ReplyWaitTicks = 0;

@@ -1,7 +1,7 @@
 #include "table/SetupFrm.h"
 
 #include <QCloseEvent>
-#include <QPushButton>
+#include <QScreen>
 
 #include "table/TableScreen.h"
 #include "ui/Colours.h"
@@ -9,20 +9,34 @@
 
 namespace quven {
 
+namespace {
+// The resolution the layout's twips are turned into pixels at.
+int layoutDpi(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen != nullptr ? qRound(screen->logicalDotsPerInchX())
+                             : tablelook::Twips::kFallbackDpi;
+}
+}  // namespace
+
 SetupFrm::SetupFrm(TableScreen& screen, QWidget* parent)
-    : QWidget(parent, Qt::Window), screen_(screen) {
+    : QWidget(parent, Qt::Window), screen_(screen), table_(screen.table), twips_(layoutDpi(this)) {
     setControlName(this, QStringLiteral("SetupFrm"));
     setWindowTitle(QStringLiteral("QUVEN-01 DATA READ WRITE control"));
     setBackColour(this, colours::Peach);
-    setFixedSize(969, 684);
+    setFixedSize(twips_(kClientWidth), twips_(kClientHeight));
+    // The buttons and the file area use the face at 9 pt; the table sets its own sizes.
+    setFont(tablelook::face(9));
 
-    auto* toControl = new QPushButton(QStringLiteral("To Control Screen"), this);
-    setControlName(toControl, QStringLiteral("Command1"));
-    toControl->setToolTip(QStringLiteral("Quit Editor"));
-    setBackColour(toControl, colours::Cyan);
-    toControl->setGeometry(756, 620, 110, 40);
-    connect(toControl, &QPushButton::clicked, &screen_, &TableScreen::Command1_Click);
-    connect(&screen_, &TableScreen::hideRequested, this, &QWidget::hide);
+    buildTopLine();
+    buildNormalSection();
+    buildFunctionSection();
+    buildCommonSection();
+    buildExplanations();
+    buildFileArea();
+    buildButtons();
+
+    bindTable();
+    bindFileArea();
 }
 
 void SetupFrm::closeEvent(QCloseEvent* event) {

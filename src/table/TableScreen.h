@@ -1,35 +1,86 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include "app/Module1.h"
+#include "link/ReplyBranches.h"
+#include "table/DataTable.h"
+#include "table/TableRead.h"
+#include "table/TableWrite.h"
+#include "table/TransferStatus.h"
+#include "ui/FileLists.h"
+#include "ui/IntervalTimer.h"
 
 namespace quven {
 
-class IntervalTimer;
+class CommandChannel;
+class MessageSeam;
+class ReplyDispatcher;
 
-// The data-table screen's side of the link hand-over: leaving the screen gives the replies
-// back to the control screen and restarts its status poll.
-class TableScreen : public QObject {
+// The data-table screen's logic, one per window: the table, its transfers from and into the
+// controller, its file, and the hand-over of the link back to the control screen. It lives as
+// long as the window does; while it exists it is the reader of the replies the table screen
+// owns.
+class TableScreen : public QObject, public TableReplyBranch {
     Q_OBJECT
   public:
     // The poll period after "To Control Screen", and after the window was closed.
     static constexpr int kPollPeriodAfterReturn = 100;
     static constexpr int kPollPeriodAfterClose = 20;
 
-    TableScreen(Module1& module, IntervalTimer& timer2, QObject* parent = nullptr);
+    struct Links {
+        Module1& module;
+        IntervalTimer& timer2;
+        CommandChannel& channel;
+        ReplyDispatcher& dispatcher;
+        MessageSeam& messages;
+        IntervalTimer::Mode timerMode;
+    };
 
-    // "To Control Screen": the window is hidden and kept for the next visit.
-    void Command1_Click();
-    // The window's close box: the window is discarded.
-    void Form_Unload();
+    explicit TableScreen(const Links& links, QObject* parent = nullptr);
+    ~TableScreen() override;
+
+    DataTable table;
+    TransferStatus status;  // Label17
+    IntervalTimer tmrTokei;
+    IntervalTimer tmrWrite;
+    FileLists files;  // Drive1, Dir1, File1
+
+    QString fileName() const { return fileName_; }  // txtFileName
+    void setFileName(const QString& name);
+
+    void cmdDataRead_Click();
+    void cmdDataWrite_Click();
+    void Command2_Click();      // "R/W Stop"
+    void cmdDataClear_Click();  // "Data Clear"
+    void Command1_Click();      // "To Control Screen": the window is hidden and kept
+    void Form_Unload();         // the close box: the window is discarded
+    void cmdWrite_Click();      // "Save to File"
+    void cmdRead_Click();       // "Load from File"
+    void File1_Click(const QString& name);
+
+    void tmrTokei_Timer();
+    void tmrWrite_Timer();
+    bool ApplyTableReply(const QString& block) override;
 
   Q_SIGNALS:
     void hideRequested();
+    void fileNameChanged(const QString& name);
 
   private:
+    bool refuseWhileOtherTransferRuns(bool otherRuns, const QString& what);
+    void stopTransfers();
+    void caution(const QString& text);
+
     Module1& module_;
     IntervalTimer& timer2_;
+    CommandChannel& channel_;
+    ReplyDispatcher& dispatcher_;
+    MessageSeam& messages_;
+    TableRead read_;
+    TableWrite write_;
+    QString fileName_;
 };
 
 }  // namespace quven

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QtTest>
 
 #include "RecordedMessages.h"
 #include "RecordingTransport.h"
+#include "WidgetProbe.h"
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
 #include "control/MainFrm.h"
@@ -19,9 +17,10 @@ namespace mainfrmtest {
 
 using namespace quven;
 
-inline QString indexed(const char* name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
+using widgetprobe::caption;
+using widgetprobe::indexed;
+using widgetprobe::paintedAt;
+using widgetprobe::paintedBeside;
 
 // The control screen on a recording transport, with recorded messages and manual timers.
 struct Screen {
@@ -35,18 +34,11 @@ struct Screen {
 
     template <typename W = QWidget>
     W* find(const QString& name) {
-        W* widget = main.findChild<W*>(name);
-        if (widget == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
+        return widgetprobe::find<W>(main, name);
     }
 
     // Where a control stands on the panel.
-    QRect at(const QString& name) {
-        QWidget* widget = find(name);
-        return QRect(widget->mapTo(main.centralWidget(), QPoint(0, 0)), widget->size());
-    }
+    QRect at(const QString& name) { return widgetprobe::placeIn(main, main.centralWidget(), name); }
 
     // The first control of the list that does not stand right of (or below) the one before it.
     QString outOfOrder(const QStringList& names, Qt::Orientation direction) {
@@ -71,33 +63,10 @@ struct Screen {
     MainFrm& main = windows.mainFrm();
 };
 
-inline QColor paintedAt(QWidget* widget, QPoint point) {
-    return widget->grab().toImage().pixelColor(point);
-}
-
-// The colour a control really paints beside its caption, clear of its border.
-inline QColor paintedBeside(QWidget* widget) {
-    return paintedAt(widget, QPoint(4, widget->height() / 2));
-}
-
 // Buttons of different heights show their face gradient a shade apart.
 inline bool sameShade(const QColor& a, const QColor& b) {
     return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 &&
            qAbs(a.blue() - b.blue()) <= 4;
-}
-
-inline QString caption(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        return button->text();
-    }
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-        return box->title();
-    }
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    return edit ? edit->text() : QString();
 }
 
 inline const Message kNotConnected{QStringLiteral("Not connected !"), QStringLiteral("Caution !"),

@@ -1,24 +1,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "FileBytes.h"
+
 #include "link/HostHistory.h"
 
 using namespace quven;
 
-namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // "MainfRM_L.Log": one line of six comma-terminated hosts, most recent first.
 class HostHistoryTest : public QObject {

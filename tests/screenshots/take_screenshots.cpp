@@ -1,6 +1,7 @@
-// Takes the control screen's picture for the documentation: the console connected to the
-// in-process simulator on 127.0.0.1, polling, with a scan running and a manual command's reply.
-// Usage: take_screenshots <output.png>
+// Takes the documentation's pictures: the control screen, connected to the in-process simulator
+// on 127.0.0.1, polling, with a scan running and a manual command's reply; then the data-table
+// screen after it has read the simulator's table and saved it to a file.
+// Usage: take_screenshots <control-screen.png> <table-screen.png>
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,14 +16,16 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "SimOnDialogPort.h"
 #include "RecordedMessages.h"
+#include "SimOnDialogPort.h"
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
 #include "control/MainFrm.h"
 #include "link/TcpTransport.h"
 #include "sim/ControllerModel.h"
 #include "sim/SimServer.h"
+#include "table/SetupFrm.h"
+#include "table/TableScreen.h"
 #include "ui/WidgetLook.h"
 
 namespace {
@@ -50,11 +53,12 @@ void runFor(int milliseconds) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: take_screenshots <output.png>\n";
+    if (argc != 3) {
+        QTextStream(stderr) << "usage: take_screenshots <control-screen.png> <table-screen.png>\n";
         return 2;
     }
     const QString output = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
+    const QString tableOutput = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
     QApplication::setQuitOnLastWindowClosed(false);
     quven::useConsoleStyle(application);
 
@@ -112,6 +116,45 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QTextStream(stdout) << "wrote " << output << "\n";
+
+    // The data-table screen, filled by a read from the simulator.
+    QTest::mouseClick(&control<QPushButton>(&main, "SetupPb"), Qt::LeftButton);
+    quven::SetupFrm* setup = windows.setupFrm();
+    quven::TableScreen* table = setup ? setup->findChild<quven::TableScreen*>() : nullptr;
+    if (table == nullptr) {
+        QTextStream(stderr) << "take_screenshots: no data-table screen\n";
+        return 1;
+    }
+    runFor(200);
+    QTest::mouseClick(&control<QPushButton>(setup, "cmdDataRead"), Qt::LeftButton);
+    QElapsedTimer reading;
+    reading.start();
+    runFor(100);
+    while (table->tmrTokei.isRunning() || !table->status.text().isEmpty()) {
+        if (reading.elapsed() > 20000) {
+            QTextStream(stderr) << "take_screenshots: the table read did not end\n";
+            return 1;
+        }
+        runFor(50);
+    }
+    // Saved into the working folder, so that the file list shows a table file.
+    auto& fileName = control<QLineEdit>(setup, "txtFileName");
+    fileName.setFocus();
+    QTest::keyClicks(&fileName, QStringLiteral("factory"));
+    QTest::mouseClick(&control<QPushButton>(setup, "cmdWrite"), Qt::LeftButton);
+    runFor(300);
+    if (!messages.shown.isEmpty()) {
+        QTextStream(stderr) << "take_screenshots: the console said: "
+                            << messages.texts().join(QStringLiteral(" / ")) << "\n";
+        return 1;
+    }
+    if (!setup->grab().save(tableOutput, "PNG")) {
+        QTextStream(stderr) << "take_screenshots: cannot write " << tableOutput << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << "wrote " << tableOutput << "\n";
+    QTest::mouseClick(&control<QPushButton>(setup, "Command1"), Qt::LeftButton);
+    runFor(200);
 
     // Leave as the operator would: disconnect, then quit.
     QTest::mouseClick(&control<QPushButton>(&main, "Connect"), Qt::LeftButton);

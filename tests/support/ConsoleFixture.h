@@ -17,7 +17,10 @@ class RecordedControlReplies : public quven::ControlReplyBranch {
 // Records every block the table reader would get.
 class RecordedTableReplies : public quven::TableReplyBranch {
   public:
-    void ApplyTableReply(const QString& block) override { blocks.append(block); }
+    bool ApplyTableReply(const QString& block) override {
+        blocks.append(block);
+        return true;
+    }
     QStringList blocks;
 };
 

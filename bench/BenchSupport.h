@@ -1,0 +1,139 @@
+#pragma once
+
+// What the benchmarks share: time and CPU readings, statistics, event-loop windows, the
+// simulator as a child process, the console's socket with every line it sends noted, a message
+// seam that records instead of opening a box, the session opened without the connect dialog,
+// and the printed report.
+
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QString>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "link/TcpTransport.h"
+#include "ui/MessageSeam.h"
+
+namespace quven {
+class Console;
+}
+
+namespace bench {
+
+// How long the simulator and the connection may take to come up.
+constexpr int kStartupTimeoutMs = 5000;
+
+extern const QString kLoopback;  // 127.0.0.1, the only address the benchmarks use
+
+// --- The application ----------------------------------------------------------------------
+
+// The program itself runs a QApplication; with --widgets on the command line the benchmark runs
+// under one too (offscreen under bench/run), otherwise under a QCoreApplication.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, const QString& name);
+// "QApplication (offscreen)" or "QCoreApplication".
+const char* eventLoopName();
+// The options both benchmarks take: --widgets, and --sim with the simulator to start.
+QCommandLineOption widgetsOption();
+QCommandLineOption simOption();
+
+// --- Time and statistics ------------------------------------------------------------------
+
+// Milliseconds on the steady clock since the first call.
+double nowMs();
+// The process's user plus system CPU time, in milliseconds.
+double cpuMs();
+
+struct Summary {
+    std::size_t n = 0;
+    double mean = 0;
+    double median = 0;
+    double p99 = 0;
+    double max = 0;
+};
+
+// Nearest-rank percentile of sorted values: the smallest value with at least q of them at or
+// below it.
+double percentile(const std::vector<double>& sorted, double q);
+Summary summarize(std::vector<double> values);
+// The differences between successive time stamps.
+std::vector<double> intervals(const std::vector<double>& stamps);
+
+int msFromSeconds(double value);
+
+// --- Windows ------------------------------------------------------------------------------
+
+// Runs the event loop for the given time (a precise timer ends it).
+void runEventLoop(int milliseconds);
+
+struct Usage {
+    double wallMs = 0;
+    double cpuMs = 0;
+    double percent() const { return wallMs > 0 ? 100.0 * cpuMs / wallMs : 0; }
+};
+
+// Runs the event loop for the window and returns the process's CPU time over it.
+Usage measureWindow(int milliseconds);
+
+// --- The simulator ------------------------------------------------------------------------
+
+// quven-sim as a child process on 127.0.0.1 and a free port of its choosing, with no added
+// latency.
+class Simulator {
+  public:
+    ~Simulator() { stop(); }
+
+    bool start(const QString& program, QString* error);
+    void stop();
+
+    int port() const { return port_; }
+    qint64 pid() const { return process_.processId(); }
+
+  private:
+    QProcess process_;
+    int port_ = 0;
+};
+
+// --- The console, instrumented ------------------------------------------------------------
+
+// The console's real socket, with every line it sends noted first.
+class TimedTransport : public quven::TcpTransport {
+  public:
+    std::function<void(const QByteArray&)> onSend;
+
+    bool send(const QByteArray& bytes) override;
+};
+
+// No message box: a message means the session failed, which spoils the run. Each one is
+// printed on stderr under the application's name.
+class NotedMessages : public quven::MessageSeam {
+  public:
+    int count = 0;
+
+    void show(const quven::Message& message) override;
+};
+
+// The state the connect sequence leaves, without its dialog (which takes ports up to 32767
+// only): the transport connects to 127.0.0.1 and the port, and once the socket is connected
+// Connected is set, the poll starts from the firmware query with no reply pending, and Timer2
+// starts at the poll period. The connection is awaited first so that the first tick finds it
+// up.
+bool openSession(quven::Console& console, TimedTransport& transport, int port, QString* error);
+
+// The poll period the connect sequence gives Timer2.
+constexpr int kPollPeriodMs = 50;
+
+// --- Report -------------------------------------------------------------------------------
+
+const char* verdict(bool within);
+
+// One row of a report: every cell but the last padded to its width, trailing blanks dropped.
+void printRow(const std::vector<QString>& cells, const std::vector<int>& widths);
+
+// "first a ms, second b ms" with three decimals.
+QString twoFigures(const char* first, double a, const char* second, double b);
+
+}  // namespace bench

@@ -1,0 +1,103 @@
+#include "table/TableLook.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "ui/Colours.h"
+
+namespace quven::tablelook {
+
+QFont face(qreal pointSize, bool bold) {
+    static const bool gothic = QFontDatabase::families().contains(QStringLiteral("IPAPGothic"));
+    QFont font;
+    if (gothic) {
+        font.setFamily(QStringLiteral("IPAPGothic"));
+    } else {
+        font.setFamily(QStringLiteral("sans-serif"));
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                QPoint at) {
+    auto* label = new QLabel(text, parent);
+    setControlName(label, name);
+    // Plain text keeps the captions' runs of blanks, which line them up over their columns.
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setMargin(0);
+    label->setIndent(0);
+    setBackColour(label, colours::Peach);
+    // One line high, so that rows of captions 240 twips apart do not overlap.
+    label->adjustSize();
+    label->setGeometry(QRect(at, QSize(label->width(), label->fontMetrics().height())));
+    return label;
+}
+
+QRect indicatorRect(const QRect& control, int styleSize) {
+    const int side = qMin(qMin(control.width(), control.height()), styleSize);
+    QRect square(0, 0, side, side);
+    square.moveCenter(control.center());
+    return square;
+}
+
+CellEdit::CellEdit(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    // The line edit keeps two pixels of its own beside the text; one of them is enough inside a
+    // one-pixel border, and the position boxes need the other for eight characters.
+    setTextMargins(-1, 0, -1, 0);
+}
+
+void CellEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(hasFocus() ? palette().color(QPalette::Highlight)
+                              : palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CellCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect =
+        indicatorRect(rect(), style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this));
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
+}
+
+bool CellCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+void CellOptionButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = indicatorRect(
+        rect(), style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this));
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+}
+
+bool CellOptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+void WrappingButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString text = option.text;
+    // The face and frame as the style draws them, the caption drawn here so that it may wrap.
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.setPen(option.palette.color(QPalette::ButtonText));
+    painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+}  // namespace quven::tablelook

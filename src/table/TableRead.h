@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include "app/Module1.h"
+
+namespace quven {
+
+class CommandChannel;
+class DataTable;
+class IntervalTimer;
+class TransferStatus;
+
+// "Data Read": the whole table fetched from the controller, 49 queries one at a time, paced by
+// `tmrTokei`: each waits for its reply, which is matched to it by its place in the sequence
+// (TableItemType, TableItemIndex), or times out after more than ten ticks, when the rest of its
+// group is skipped and the read goes on with the next group.
+class TableRead {
+  public:
+    static constexpr int kPeriodMs = 20;
+    static constexpr int kTimeoutTicks = 10;
+    static constexpr int kFinished = 17;  // TableItemType once the read is over
+
+    TableRead(Module1& module, CommandChannel& channel, DataTable& table, IntervalTimer& tmrTokei,
+              TransferStatus& status);
+
+    bool running() const;
+    // The table must have been cleared by the caller (when it could be).
+    void start();
+    void tmrTokei_Timer();
+    // A block that arrived while the data-table screen owns the replies. Applied only when the
+    // read awaits a reply and the block can be that reply: not an "SRQ" notice, and, where the
+    // reply repeats its query's name and row digit, the one awaited (a late reply to a query
+    // that timed out is not). Returns false when the read goes on waiting for its reply.
+    bool ApplyTableReply(const QString& block);
+
+  private:
+    bool awaitsReply() const;
+    bool isReplyToAwaitedQuery(const QString& block) const;
+    void applyAwaitedReply(const QString& block);
+    QString query() const;
+    void timeOut();
+
+    Module1& module_;
+    CommandChannel& channel_;
+    DataTable& table_;
+    IntervalTimer& tmrTokei_;
+    TransferStatus& status_;
+    int readWaitTicks_ = 0;
+};
+
+}  // namespace quven

@@ -1,0 +1,97 @@
+#include "table/TableWrite.h"
+
+#include "link/CommandChannel.h"
+#include "link/CommandSet.h"
+#include "link/NumberText.h"
+#include "table/DataTable.h"
+#include "table/TableCodes.h"
+#include "table/TransferStatus.h"
+#include "ui/IntervalTimer.h"
+
+namespace quven {
+
+namespace ti = tableindex;
+
+namespace {
+enum Group { Positions = 0, Speeds = 1, Switches = 2, LimitStop = 3 };
+
+const QString kZero = QStringLiteral("0");
+
+void zeroIfEmpty(DataTable& table, int text1Index) {
+    if (table.Text1(text1Index).isEmpty()) {
+        table.setText1(text1Index, kZero);
+    }
+}
+}  // namespace
+
+TableWrite::TableWrite(Module1& module, CommandChannel& channel, DataTable& table,
+                       IntervalTimer& tmrWrite, TransferStatus& status)
+    : module_(module), channel_(channel), table_(table), tmrWrite_(tmrWrite), status_(status) {}
+
+bool TableWrite::running() const {
+    return tmrWrite_.isRunning();
+}
+
+void TableWrite::start() {
+    for (int row = 0; row < ti::kRowCount; ++row) {
+        if (table_.Text2(ti::position(row)).isEmpty()) {
+            table_.setText2(ti::position(row), kZero);
+        }
+    }
+    for (int index = 0; index < DataTable::kText1Count; ++index) {
+        zeroIfEmpty(table_, index);
+    }
+    status_.setText(TransferStatus::kWriting);
+    tmrWrite_.setInterval(kPeriodMs);
+    module_.TableItemType = Positions;
+    module_.TableItemIndex = 0;
+}
+
+void TableWrite::tmrWrite_Timer() {
+    // A failed send's message is open; its event loop keeps the timer ticking.
+    if (channel_.failureMessageOpen()) {
+        return;
+    }
+    const int type = module_.TableItemType;
+    const int row = module_.TableItemIndex;
+    if (type < Positions || type > LimitStop || row < 0 || row >= ti::kRowCount) {
+        // The counters are shared with the read; a write never addresses a row that is not.
+        module_.TableItemType = module_.TableItemIndex = 0;
+        tmrWrite_.setInterval(0);
+        status_.setText(QString());
+        return;
+    }
+    const QString line = command(type, row);
+    if (type == LimitStop) {
+        ++module_.TableItemType;
+    } else if (++module_.TableItemIndex >= ti::kRowCount) {
+        module_.TableItemIndex = 0;
+        ++module_.TableItemType;
+    }
+    channel_.SendCommand(line);
+    if (module_.TableItemIndex % 2 == 1) {
+        status_.toggle(TransferStatus::kWriting);
+    }
+    if (module_.TableItemType > LimitStop) {
+        module_.TableItemType = module_.TableItemIndex = 0;
+        tmrWrite_.setInterval(0);
+        status_.setText(QString());
+    }
+}
+
+QString TableWrite::command(int type, int row) const {
+    switch (type) {
+        case Positions:
+            return commands::positionSet(row, setValueFromText(table_.Text2(ti::position(row))));
+        case Speeds:
+            return commands::speedSet(
+                row, table_.Text1(ti::speed(row, ti::Hspd)), table_.Text1(ti::speed(row, ti::Mspd)),
+                table_.Text1(ti::speed(row, ti::Lspd)), table_.Text1(ti::speed(row, ti::Rate)));
+        case Switches:
+            return commands::switchSet(row, RowBlock(table_, row));
+        default:
+            return commands::limitStopSet(LimitStopCode(table_));
+    }
+}
+
+}  // namespace quven

@@ -1,0 +1,440 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "SetupFrmWindow.h"
+#include "table/TableRead.h"
+#include "table/TableWrite.h"
+#include "ui/Colours.h"
+#include "ui/WidgetLook.h"
+
+using namespace quven;
+using namespace setupfrmtest;
+
+// The data-table window on its real widgets: where each table control sits, that the table and
+// the widgets follow each other, the look, and that clicks reach the screen's handlers.
+class SetupFrmTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase() {
+        useConsoleStyle(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    }
+
+    void indexFormulasReachTheirWidgets() {
+        Window window;
+        DataTable& table = window.table;
+
+        // Normal row 3, MSPD: beside HSPD, in the row of the channel's POS box.
+        table.setText1(ti::speed(3, ti::Mspd), QStringLiteral("2000"));
+        QCOMPARE(window.find<QLineEdit>(QStringLiteral("Text1_13"))->text(),
+                 QStringLiteral("2000"));
+        QCOMPARE(window.at(QStringLiteral("Text1_13")),
+                 QRect(px(3420), px(1560 + 3 * 360), px(675), px(285)));
+        QCOMPARE(window.at(QStringLiteral("Text1_12")).left(), px(2700));
+
+        // Function row 4's POS.
+        table.setText2(ti::position(8 + 4), QStringLiteral("-12"));
+        QCOMPARE(window.find<QLineEdit>(QStringLiteral("Text2_12"))->text(), QStringLiteral("-12"));
+        QCOMPARE(window.at(QStringLiteral("Text2_12")).topLeft(),
+                 QPoint(px(1560), px(5580 + 4 * 360)));
+
+        // Function row 2, axis 5, "-": right of that axis's "E", in row 2.
+        QCOMPARE(ti::axisReverse(2, 5), 49 + 16 * 2 + 2 * 5);
+        table.setCheck2(ti::axisReverse(2, 5), true);
+        for (int index = 0; index < DataTable::kCheck2Count; ++index) {
+            QCOMPARE(window.find<QCheckBox>(indexed("Check2", index))->isChecked(), index == 91);
+        }
+        const QRect reverse = window.at(QStringLiteral("Check2_91"));
+        const QRect row2 = window.at(QStringLiteral("Text2_10"));
+        QCOMPARE(reverse.left(), px(5820 + 5 * 480));
+        QCOMPARE(window.at(QStringLiteral("Check2_90")).left(), px(5640 + 5 * 480));
+        QVERIFY(reverse.top() > row2.top() && reverse.bottom() < row2.bottom());
+
+        // Function row 7's C: the third button of Frame1_15, in row 7.
+        table.selectOption2(ti::drive(8 + 7, ti::DriveC));
+        auto* c = window.find<QRadioButton>(QStringLiteral("Option2_47"));
+        QVERIFY(c->isChecked());
+        QCOMPARE(c->parentWidget()->objectName(), QStringLiteral("Frame1_15"));
+        QCOMPARE(window.at(QStringLiteral("Option2_47")).left(), px(9540 + 600));
+        QCOMPARE(window.at(QStringLiteral("Frame1_15")).left(), px(9540));
+        QVERIFY(qAbs(window.at(QStringLiteral("Frame1_15")).center().y() -
+                     window.at(QStringLiteral("Text2_15")).center().y()) <= 1);
+        QCOMPARE(window.find(QStringLiteral("Option2_51"))->parentWidget()->objectName(),
+                 QStringLiteral("Frame1_17"));
+
+        // Normal row 6's switches, left to right CWLS EN .. PLS -DIR.
+        const int lefts[] = {5820, 6300, 6900, 7440, 8040, 8520};
+        for (int column = 0; column < 6; ++column) {
+            QCOMPARE(window.at(indexed("Check2", 6 * 6 + column)).left(), px(lefts[column]));
+        }
+    }
+
+    void editsGoBackToTheTable() {
+        Window window;
+        DataTable& table = window.table;
+        auto* rate = window.find<QLineEdit>(QStringLiteral("Text1_37"));
+        rate->setFocus();
+        QTest::keyClicks(rate, QStringLiteral("05"));
+        QCOMPARE(table.Text1(37), QStringLiteral("05"));
+        QTest::keyClicks(window.find(QStringLiteral("Text2_15")), QStringLiteral("+7"));
+        QCOMPARE(table.Text2(15), QStringLiteral("+7"));
+
+        window.click(QStringLiteral("Check2_175"));
+        QVERIFY(table.Check2(175));
+        window.click(QStringLiteral("Check2_175"));
+        QVERIFY(!table.Check2(175));
+        window.click(QStringLiteral("Option2_51"));
+        QCOMPARE(table.selectedInFrame(17), ti::IndivStop);
+
+        // The table's own changes are shown, and not handed back as edits.
+        QSignalSpy texts(&table, &DataTable::text1Changed);
+        QSignalSpy checks(&table, &DataTable::check2Changed);
+        table.setText1(37, QStringLiteral("12"));
+        table.setCheck2(4, true);
+        QCOMPARE(rate->text(), QStringLiteral("12"));
+        QVERIFY(window.find<QCheckBox>(QStringLiteral("Check2_4"))->isChecked());
+        QCOMPARE(texts.count(), 1);
+        QCOMPARE(checks.count(), 1);
+    }
+
+    void eachFrameHoldsOneOrNone() {
+        Window window;
+        DataTable& table = window.table;
+        const auto checked = [&window](int index) {
+            return window.find<QRadioButton>(indexed("Option2", index))->isChecked();
+        };
+
+        window.click(QStringLiteral("Option2_0"));
+        QVERIFY(checked(0) && table.Option2(0));
+        window.click(QStringLiteral("Option2_2"));
+        QVERIFY(!checked(0) && !checked(1) && checked(2));
+        QCOMPARE(table.selectedInFrame(0), 2);
+        // A second click keeps the selection; other frames are untouched.
+        window.click(QStringLiteral("Option2_2"));
+        QVERIFY(checked(2) && table.Option2(2));
+        QVERIFY(!checked(3) && !checked(4) && !checked(5));
+
+        // None selected shows as none.
+        table.deselectOption2(2);
+        QVERIFY(!checked(0) && !checked(1) && !checked(2));
+
+        window.click(QStringLiteral("Option2_48"));
+        window.click(QStringLiteral("Option2_49"));
+        window.click(QStringLiteral("Option2_50"));
+        QVERIFY(!checked(48) && checked(49) && checked(50) && !checked(51));
+        QCOMPARE(table.selectedInFrame(16), ti::SlowStop);
+        QCOMPARE(table.selectedInFrame(17), ti::AllStop);
+        table.clear();
+        for (int index = 0; index < DataTable::kOption2Count; ++index) {
+            QVERIFY2(!checked(index), qPrintable(QString::number(index)));
+        }
+    }
+
+    void laysOutByTwips() {
+        Window window;
+        QCOMPARE(window.frm.twips().dpi(), 96);
+        QCOMPARE(window.frm.size(), QSize(px(14535), px(10260)));
+        const struct {
+            const char* name;
+            int left;
+            int top;
+        } placed[] = {{"Label17", 360, 240},        {"lblTitle", 4500, 120},
+                      {"lblNormal", 480, 780},      {"lblFunction", 480, 4800},
+                      {"lblCommon", 480, 8880},     {"Text2_0", 1560, 1560},
+                      {"Text2_8", 1560, 5580},      {"Text1_63", 4860, 8100},
+                      {"Frame1_16", 540, 9240},     {"Frame1_17", 3780, 9240},
+                      {"lblFileArea", 10980, 5100}, {"txtFileName", 10860, 5340},
+                      {"Drive1", 10860, 5700},      {"Dir1", 10860, 6060},
+                      {"File1", 12540, 5700},       {"cmdWrite", 11280, 8100},
+                      {"cmdRead", 12780, 8100},     {"cmdDataRead", 7140, 9300},
+                      {"cmdDataWrite", 7980, 9300}, {"Command2", 8820, 9300},
+                      {"cmdDataClear", 9660, 9300}, {"Command1", 11340, 9300},
+                      {"NormalSection", 300, 720},  {"CommonSection", 300, 8580}};
+        for (const auto& control : placed) {
+            QCOMPARE(window.at(QLatin1String(control.name)).topLeft(),
+                     QPoint(px(control.left), px(control.top)));
+        }
+        QCOMPARE(window.at(QStringLiteral("Text2_0")).size(), QSize(px(1035), px(285)));
+        QCOMPARE(window.at(QStringLiteral("NormalSection")).size(), QSize(px(10335), px(3855)));
+
+        // Nothing overlaps anything else, apart from the sections' frames around their content.
+        const QList<QWidget*> children =
+            window.frm.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const auto isSection = [](const QWidget* widget) {
+            return widget->objectName().endsWith(QLatin1String("Section"));
+        };
+        for (QWidget* widget : children) {
+            for (QWidget* other : children) {
+                QVERIFY2(
+                    widget == other || isSection(widget) || isSection(other) ||
+                        !widget->geometry().intersects(other->geometry()),
+                    qPrintable(widget->objectName() + QLatin1String(" on ") + other->objectName()));
+            }
+            QVERIFY2(window.frm.rect().contains(widget->geometry()),
+                     qPrintable(widget->objectName()));
+        }
+    }
+
+    void keepsEveryCaptionVisible() {
+        Window window;
+        fillEveryRow(window.table);
+        for (QWidget* widget : window.frm.findChildren<QWidget*>()) {
+            const QString text = caption(widget);
+            if (text.isEmpty()) {
+                continue;
+            }
+            const QFontMetrics metrics(widget->font());
+            const QString name = widget->objectName();
+            QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(name));
+            if (qobject_cast<QPushButton*>(widget) != nullptr) {
+                // Captions may wrap onto a second line, never further, and no word is cut.
+                const QRect room = widget->rect().adjusted(6, 4, -6, -4);
+                const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
+                QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() &&
+                             needed.height() <= 2 * metrics.lineSpacing(),
+                         qPrintable(name));
+            } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap()) {
+                const QRect needed =
+                    metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, text);
+                QVERIFY2(needed.height() <= label->contentsRect().height(), qPrintable(name));
+            } else if (qobject_cast<QRadioButton*>(widget) != nullptr) {
+                QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(name));
+            } else if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+                // The box's one-pixel border and one pixel beside the text.
+                QVERIFY2(metrics.horizontalAdvance(text) <= widget->width() - 2, qPrintable(name));
+            } else {
+                QVERIFY2(metrics.horizontalAdvance(text) <= widget->contentsRect().width(),
+                         qPrintable(name));
+                QVERIFY2(metrics.height() <= widget->contentsRect().height(), qPrintable(name));
+            }
+        }
+    }
+
+    void showsItsCaptionsAndNames() {
+        Window window;
+        QCOMPARE(window.frm.windowTitle(), QStringLiteral("QUVEN-01 DATA READ WRITE control"));
+        // Name | caption | tooltip.
+        const QString controls = QStringLiteral(R"(Label17|--- Reading ---|
+lblTitle|QUVEN-01 DATA RAED & WRITE TABLE|
+lblNormal|NORMAL MODE SETTING|
+lblFunction|FUNCTION MODE SETTING|
+lblCommon|COMMON  SETTING|
+lblNormalStc|S  T  C|
+lblAxisEnDir_7|E -|
+lblChannel_7| 7|
+Frame1_16|LIMIT STOP|
+Frame1_17|LIMIT STOP|
+Option2_48|EM STOP|
+Option2_49|SLOW STOP|
+Option2_50|ALL STOP|
+Option2_51|INDIV. STOP|
+lblExplanation_8|E means pulse out enable, "-" means reverse direction.|
+lblFileArea|Data Save to or Load from File|
+txtFileName||Table data file name(xxx.txt)
+cmdWrite|Save to File|Save data table to the file(xxx.txt)
+cmdRead|Load from File|Load data table from the file(xxx.txt) 
+cmdDataRead|Data Read|Data table read from ORBEL
+cmdDataWrite|Data Write|Data table write into ORBEL
+Command2|R/W Stop|
+cmdDataClear|Data Clear|Clear all data table 
+Command1|To Control Screen|Quit Editor)");
+        for (const QString& line : controls.split(QLatin1Char('\n'))) {
+            const QStringList expected = line.split(QLatin1Char('|'));
+            QWidget* widget = window.find(expected[0]);
+            QCOMPARE(widget->accessibleName(), expected[0]);
+            QCOMPARE(caption(widget), expected[1]);
+            QCOMPARE(widget->toolTip(), expected[2]);
+        }
+        for (const char* name : {"Drive1", "Dir1", "File1"}) {
+            QCOMPARE(window.find(QLatin1String(name))->accessibleName(), QLatin1String(name));
+        }
+
+        // Every control of the table's arrays, by name; the cells show no caption.
+        const std::pair<const char*, int> arrays[] = {
+            {"Text1", 64}, {"Text2", 16}, {"Check2", 176}, {"Option2", 52}, {"Frame1", 18}};
+        for (const auto& [name, count] : arrays) {
+            for (int index = 0; index < count; ++index) {
+                QWidget* widget = window.find(indexed(name, index));
+                QCOMPARE(widget->accessibleName(), indexed(name, index));
+                const bool captioned =
+                    QLatin1String(name) == QLatin1String("Frame1")
+                        ? index >= 16
+                        : QLatin1String(name) == QLatin1String("Option2") && index >= 48;
+                QCOMPARE(!caption(widget).isEmpty(), captioned);
+            }
+        }
+
+        const QString family = QFontDatabase::families().contains(QStringLiteral("IPAPGothic"))
+                                   ? QStringLiteral("IPAPGothic")
+                                   : QFont().family();
+        // Point size, bold, and the controls that show it.
+        const struct {
+            qreal points;
+            bool bold;
+            const char* names;
+        } fonts[] = {{12, true, "Label17 lblTitle lblNormal lblCommon"},
+                     {11.25, false, "lblNormalHspd lblAxis_3 lblMode_7"},
+                     {9.75, false, "Text1_0 Text2_15 lblExplanation_0"},
+                     {9, false, "cmdDataRead cmdWrite File1 txtFileName Option2_48"}};
+        for (const auto& font : fonts) {
+            for (const QString& name : QString::fromLatin1(font.names).split(QLatin1Char(' '))) {
+                const QFont shown = window.find(name)->font();
+                QCOMPARE(shown.pointSizeF(), font.points);
+                QCOMPARE(shown.bold(), font.bold);
+                QCOMPARE(QFontInfo(shown).family(), QFontInfo(QFont(family)).family());
+            }
+        }
+    }
+
+    void paintsItsColours() {
+        Window window;
+        QCOMPARE(backColour(&window.frm), colours::Peach);
+        QCOMPARE(paintedAt(&window.frm, QPoint(2, 2)), colours::Peach);
+        const std::pair<const char*, QColor> painted[] = {
+            {"cmdDataRead", colours::Green}, {"cmdDataWrite", colours::LightRed},
+            {"Command2", colours::Yellow},   {"cmdDataClear", colours::LightCyan},
+            {"Command1", colours::Cyan},     {"cmdWrite", colours::LightOrange},
+            {"cmdRead", colours::Green}};
+        for (const auto& [name, colour] : painted) {
+            QWidget* widget = window.find(QLatin1String(name));
+            QCOMPARE(backColour(widget), colour);
+            QCOMPARE(paintedAt(widget, QPoint(4, 4)), colour);
+        }
+        // Labels, frames and option buttons: seen right of their captions and buttons.
+        for (const char* name : {"Label17", "lblNormalHspd", "lblExplanation_8", "Frame1_3",
+                                 "Frame1_17", "Option2_50"}) {
+            QWidget* widget = window.find(QLatin1String(name));
+            QCOMPARE(backColour(widget), colours::Peach);
+            QCOMPARE(paintedAt(widget, QPoint(widget->width() - 2, 1)), colours::Peach);
+        }
+        // The cells' insides stay white on the peach window.
+        QWidget* box = window.find(QStringLiteral("Text1_0"));
+        QCOMPARE(paintedAt(box, box->rect().center()), QColor(Qt::white));
+        QWidget* check = window.find(QStringLiteral("Check2_0"));
+        QCOMPARE(paintedAt(check, check->rect().center()), QColor(Qt::white));
+    }
+
+    void buttonsReachTheHandlers() {
+        Window window;
+        Module1& module = window.console.module;
+        module.ScreenMode = screenmode::Table;
+        fillEveryRow(window.table);
+
+        // "Data Clear" waits while a transfer runs, and clears once "R/W Stop" has ended it.
+        window.screen.tmrTokei.setInterval(TableRead::kPeriodMs);
+        window.click(QStringLiteral("cmdDataClear"));
+        QVERIFY(!window.table.isCleared());
+        window.click(QStringLiteral("Command2"));
+        QCOMPARE(window.screen.tmrTokei.interval(), 0);
+        window.click(QStringLiteral("cmdDataClear"));
+        QVERIFY(window.table.isCleared());
+        QVERIFY(window.find<QLineEdit>(QStringLiteral("Text2_0"))->text().isEmpty());
+        QVERIFY(!window.find<QCheckBox>(QStringLiteral("Check2_0"))->isChecked());
+        QVERIFY(!window.find<QRadioButton>(QStringLiteral("Option2_1"))->isChecked());
+
+        window.click(QStringLiteral("cmdDataWrite"));
+        QCOMPARE(window.screen.tmrWrite.interval(), TableWrite::kPeriodMs);
+        QCOMPARE(window.find<QLabel>(QStringLiteral("Label17"))->text(), TransferStatus::kWriting);
+        QCOMPARE(window.find<QLineEdit>(QStringLiteral("Text1_63"))->text(), QStringLiteral("0"));
+        window.click(QStringLiteral("Command2"));
+        window.click(QStringLiteral("cmdDataRead"));
+        QCOMPARE(window.screen.tmrTokei.interval(), TableRead::kPeriodMs);
+        QCOMPARE(window.find<QLabel>(QStringLiteral("Label17"))->text(), TransferStatus::kReading);
+        window.screen.status.setText(QString());
+        QCOMPARE(window.find<QLabel>(QStringLiteral("Label17"))->text(), QString());
+
+        // "To Control Screen" hides the window and hands the link back.
+        window.click(QStringLiteral("Command1"));
+        QVERIFY(window.frm.isHidden());
+        QCOMPARE(module.ScreenMode, screenmode::Control);
+        QCOMPARE(window.console.Timer2.interval(), TableScreen::kPollPeriodAfterReturn);
+        QCOMPARE(window.screen.tmrTokei.interval(), 0);
+
+        // Closing it cannot be refused and hands the link back too.
+        window.frm.show();
+        module.ScreenMode = screenmode::Table;
+        window.screen.tmrWrite.setInterval(TableWrite::kPeriodMs);
+        QSignalSpy closed(&window.frm, &SetupFrm::closed);
+        QVERIFY(window.frm.close());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(module.ScreenMode, screenmode::Control);
+        QCOMPARE(window.console.Timer2.interval(), TableScreen::kPollPeriodAfterClose);
+        QCOMPARE(window.screen.tmrWrite.interval(), 0);
+        QVERIFY(window.messages.shown.isEmpty());
+    }
+
+    void fileAreaFollowsTheLists() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const char* name : {"b.txt", "a.txt", "c.dat"}) {
+            QFile file(QDir(folder.path()).filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+
+        Window window;
+        FileLists& files = window.screen.files;
+        files.setDirectory(folder.path());
+        auto* file1 = window.find<QListWidget>(QStringLiteral("File1"));
+        auto* dir1 = window.find<QListWidget>(QStringLiteral("Dir1"));
+        auto* drive1 = window.find<QComboBox>(QStringLiteral("Drive1"));
+        auto* name = window.find<QLineEdit>(QStringLiteral("txtFileName"));
+        QCOMPARE(itemTexts(file1), (QStringList{"a.txt", "b.txt"}));
+        QCOMPARE(itemTexts(dir1), (QStringList{"..", "sub"}));
+        QCOMPARE(drive1->currentText(), files.drive());
+        QVERIFY(!drive1->currentText().isEmpty());
+
+        // A click on a file takes its name; the name box and the screen follow each other.
+        clickItem(file1, QStringLiteral("b.txt"));
+        QCOMPARE(files.selectedFile(), QStringLiteral("b.txt"));
+        QCOMPARE(name->text(), QStringLiteral("b.txt"));
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("t"));
+        QCOMPARE(window.screen.fileName(), QStringLiteral("t"));
+        clickItem(file1, QStringLiteral("b.txt"));
+        QCOMPARE(name->text(), QStringLiteral("b.txt"));
+
+        // "Save to File" under a typed name, then the saved file in the list.
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("t"));
+        window.table.setText1(0, QStringLiteral("777"));
+        window.click(QStringLiteral("cmdWrite"));
+        QCOMPARE(name->text(), QStringLiteral("t.txt"));
+        QVERIFY(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("t.txt"))));
+        QCOMPARE(itemTexts(file1), (QStringList{"a.txt", "b.txt", "t.txt"}));
+
+        // "Load from File" reads the file selected in the list.
+        window.table.clear();
+        clickItem(file1, QStringLiteral("t.txt"));
+        window.click(QStringLiteral("cmdRead"));
+        QCOMPARE(window.find<QLineEdit>(QStringLiteral("Text1_0"))->text(), QStringLiteral("777"));
+        QVERIFY(window.messages.shown.isEmpty());
+
+        // A double click opens a folder, Enter on ".." goes back up.
+        const QRect sub =
+            dir1->visualItemRect(dir1->findItems(QStringLiteral("sub"), Qt::MatchExactly).first());
+        // QTest sends only the second click of a double click; the first comes before it.
+        QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, sub.center());
+        QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, sub.center());
+        QCOMPARE(QDir(files.directory()).dirName(), QStringLiteral("sub"));
+        QCOMPARE(itemTexts(dir1), QStringList{".."});
+        QVERIFY(itemTexts(file1).isEmpty());
+        dir1->setFocus();
+        dir1->setCurrentRow(0);
+        QTest::keyClick(dir1, Qt::Key_Return);
+        QCOMPARE(QDir(files.directory()), QDir(folder.path()));
+        QCOMPARE(itemTexts(file1), (QStringList{"a.txt", "b.txt", "t.txt"}));
+    }
+};
+
+QTEST_MAIN(SetupFrmTest)
+#include "tst_setup_frm.moc"
