@@ -139,7 +139,18 @@ void PollCycle::sendPollQuery() {
 
 // --- The replies ------------------------------------------------------------------------
 
-void PollCycle::handleControlReply(const QString& block) {
+bool PollCycle::handleControlReply(const QString& received) {
+    // The controller answers in plain text. Line noise is not an answer: taken for one, it
+    // would put every later answer in the wrong display. A manual command's answer is shown
+    // whatever it holds.
+    QString block = received;
+    if (module_.PollState != pollstate::Manual) {
+        const std::optional<QString> answer = commands::withoutLeadingNoise(received);
+        if (!answer) {
+            return false;
+        }
+        block = *answer;
+    }
     switch (module_.PollState) {
         case pollstate::Counter:
             panel_.setCounterText(commands::counterText(block));
@@ -156,7 +167,7 @@ void PollCycle::handleControlReply(const QString& block) {
         case pollstate::Firmware: {
             const std::optional<QString> firmware = commands::firmwareText(block);
             if (!firmware) {
-                return;  // too short: "VER?" is asked again
+                return true;  // too short: "VER?" is asked again
             }
             panel_.setFirmwareText(kFirmwarePrefix + *firmware);
             break;
@@ -168,6 +179,7 @@ void PollCycle::handleControlReply(const QString& block) {
             break;
     }
     module_.PollState = nextPollState(module_.PollState);
+    return true;
 }
 
 void PollCycle::showModeReply(const QString& block) {

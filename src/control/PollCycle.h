@@ -28,7 +28,7 @@ class PollCycle : public ControlReplyBranch {
               const OperatorCommands& commands);
 
     void Timer2_Timer();
-    void handleControlReply(const QString& block) override;
+    bool handleControlReply(const QString& block) override;
 
   private:
     bool serveBypassRequest();

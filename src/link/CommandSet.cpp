@@ -1,5 +1,7 @@
 #include "link/CommandSet.h"
 
+#include <algorithm>
+
 namespace quven::commands {
 
 namespace {
@@ -188,6 +190,26 @@ int hexPair(const QString& twoCharacters) {
         value = value * 16 + digit;
     }
     return value;
+}
+
+bool isPlainText(const QString& block) {
+    return std::all_of(block.begin(), block.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0x7F) || u == u'\r' || u == u'\n' || u == u'\t';
+    });
+}
+
+std::optional<QString> withoutLeadingNoise(const QString& block) {
+    int start = 0;
+    while (start < block.size()) {
+        const int lineFeed = block.indexOf(QLatin1Char('\n'), start);
+        const int end = lineFeed < 0 ? int(block.size()) : lineFeed + 1;
+        if (isPlainText(block.mid(start, end - start))) {
+            return block.mid(start);
+        }
+        start = end;
+    }
+    return std::nullopt;
 }
 
 bool isServiceRequest(const QString& block) {

@@ -70,6 +70,14 @@ QChar charAt(const QString& block, int position);               // QChar() beyon
 // character that is not a hexadecimal digit; no digit gives 0. "0F" = 15, "F " = 15, "ZZ" = 0.
 int hexPair(const QString& twoCharacters);
 
+// Plain text as the controller answers: printable ASCII, blanks, tabs and line ends only.
+bool isPlainText(const QString& block);
+
+// The controller answers in plain text: a line with other bytes is line noise. Returns the
+// block from its first plain line on, so that noise in front of an answer does not hide it;
+// nothing when every line of the block is noise.
+std::optional<QString> withoutLeadingNoise(const QString& block);
+
 // The "SRQ" notice: a block containing "SRQ" anywhere (case-sensitive).
 bool isServiceRequest(const QString& block);
 QString serviceRequestNotice(const QString& block);  // first five characters + " received !"

@@ -60,6 +60,15 @@ void SimServer::log(const QString& text) const {
     }
 }
 
+void SimServer::setFaults(const SimFaults& faults) {
+    faults_ = faults;
+    if (faults_.noticeEveryMs > 0 && server_.isListening()) {
+        noticeTimer_.start(faults_.noticeEveryMs);
+    } else {
+        noticeTimer_.stop();
+    }
+}
+
 bool SimServer::listen(const QHostAddress& address, quint16 port) {
     if (!server_.listen(address, port)) {
         return false;

@@ -34,6 +34,9 @@ class SimServer : public QObject {
     QString errorString() const { return server_.errorString(); }
     bool hasClient() const { return !client_.isNull(); }
 
+    // Switches faults on or off while the server runs (a controller that slows down, say).
+    void setFaults(const SimFaults& faults);
+
     // A line for the log of what comes and goes; none by default.
     void setLog(ReplyShaper::Log log);
 
@@ -52,7 +55,7 @@ class SimServer : public QObject {
     void log(const QString& text) const;
 
     ControllerModel& model_;
-    const SimFaults faults_;
+    SimFaults faults_;
     ReplyShaper shaper_;
     ReplyShaper::Log log_;
     QTcpServer server_;

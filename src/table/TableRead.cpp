@@ -116,14 +116,16 @@ bool TableRead::awaitsReply() const {
            (type == LimitStop || isTableRow(module_.TableItemIndex));
 }
 
-bool TableRead::ApplyTableReply(const QString& block) {
+bool TableRead::ApplyTableReply(const QString& received) {
     if (!awaitsReply()) {
         return true;  // no query awaits it: the table is not touched
     }
-    if (!isReplyToAwaitedQuery(block)) {
+    // Line noise in front of an answer does not hide it; noise alone is no answer.
+    const std::optional<QString> block = commands::withoutLeadingNoise(received);
+    if (!block || !isReplyToAwaitedQuery(*block)) {
         return false;
     }
-    applyAwaitedReply(block);
+    applyAwaitedReply(*block);
     return true;
 }
 

@@ -210,10 +210,14 @@ void PollCycleTest::timeOutRepeatsTheQuery() {
     }
     QCOMPARE(f.tick(), QByteArrayList{"MODE?\r\n"});
 
-    // An "SRQ" notice does not end the wait.
+    // An "SRQ" notice does not end the wait, nor does line noise.
     f.transport.arrive("SRQ01\r\n");
     QVERIFY(f.m().ReplyPending);
     QCOMPARE(f.console.receiveDisplay.text(), QStringLiteral("SRQ01 received !"));
+    f.transport.arrive("N1\x00\xff\x1b\r\n");
+    QVERIFY(f.m().ReplyPending);
+    QCOMPARE(f.m().PollState, pollstate::Mode);
+    QCOMPARE(f.panel().modeText(), QStringLiteral("NORMAL CTRL"));
 
     // A manual line that is not answered is not sent again: polling resumes at the counter.
     f.console.manualLine.setText(QStringLiteral("FOO"), 3);
@@ -308,6 +312,12 @@ void PollCycleTest::manualCommandInterruptsTheCycle() {
     QCOMPARE(f.m().PollState, pollstate::Counter);
     QVERIFY(!f.m().ManualCommandPending);
     QCOMPARE(f.tick(), QByteArrayList{"NX\r\n"});
+    // A manual command's answer is shown whatever bytes it holds.
+    f.m().ManualCommandPending = true;
+    f.m().ReplyPending = false;
+    f.tick();
+    f.transport.arrive(QByteArray("\x00\xb5\r\n", 4));
+    QCOMPARE(f.console.receiveDisplay.text(), QString::fromLatin1(QByteArray("\x00\xb5\r\n", 4)));
     // The text stays in the box: sending it again is one more Enter away.
     QCOMPARE(f.console.manualLine.text(), QStringLiteral("NSPD2?"));
 }

@@ -22,6 +22,8 @@ class CommandSetTest : public QObject {
     void tableReplies();
     void serviceRequest_data();
     void serviceRequest();
+    void lineNoise_data();
+    void lineNoise();
 };
 
 void CommandSetTest::builders_data() {
@@ -223,6 +225,31 @@ void CommandSetTest::serviceRequest() {
     QFETCH(QString, notice);
     QCOMPARE(isServiceRequest(block), isNotice);
     QCOMPARE(serviceRequestNotice(block), notice);
+}
+
+void CommandSetTest::lineNoise_data() {
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QByteArray>("answer");  // "<none>": noise alone
+    QTest::newRow("plain answer") << QByteArray("+0000001\r\n") << QByteArray("+0000001\r\n");
+    QTest::newRow("a lone line feed") << QByteArray("\n") << QByteArray("\n");
+    QTest::newRow("tab and blanks are plain")
+        << QByteArray("LS M\t05\r\n") << QByteArray("LS M\t05\r\n");
+    QTest::newRow("noise in front")
+        << QByteArray("\x01\xfe\x80\r\nSPDH\r\n") << QByteArray("SPDH\r\n");
+    QTest::newRow("noise behind stays")
+        << QByteArray("SPDH\r\n\xff\r\n") << QByteArray("SPDH\r\n\xff\r\n");
+    QTest::newRow("noise alone") << QByteArray("\x00\x1b[2J\r\n") << QByteArray("<none>");
+    QTest::newRow("noise within the line") << QByteArray(
+                                                  "+00\xb5"
+                                                  "00000\r\n")
+                                           << QByteArray("<none>");
+}
+
+void CommandSetTest::lineNoise() {
+    QFETCH(QByteArray, block);
+    QFETCH(QByteArray, answer);
+    const std::optional<QString> found = withoutLeadingNoise(QString::fromLatin1(block));
+    QCOMPARE(found ? found->toLatin1() : QByteArray("<none>"), answer);
 }
 
 QTEST_APPLESS_MAIN(CommandSetTest)

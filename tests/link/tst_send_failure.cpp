@@ -91,7 +91,10 @@ void SendFailureTest::sendsWholeLinesOnAnEstablishedConnection() {
     QStringList blocks;
     struct Recorder : ControlReplyBranch {
         QStringList* blocks;
-        void handleControlReply(const QString& block) override { blocks->append(block); }
+        bool handleControlReply(const QString& block) override {
+            blocks->append(block);
+            return true;
+        }
     } recorder;
     recorder.blocks = &blocks;
     f.console.dispatcher.setControlBranch(&recorder);

@@ -10,7 +10,10 @@
 // Records every block the control screen's reader would get.
 class RecordedControlReplies : public quven::ControlReplyBranch {
   public:
-    void handleControlReply(const QString& block) override { blocks.append(block); }
+    bool handleControlReply(const QString& block) override {
+        blocks.append(block);
+        return true;
+    }
     QStringList blocks;
 };
 

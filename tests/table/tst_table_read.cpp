@@ -187,8 +187,10 @@ void TableReadTest::blocksNoQueryAwaitsAreKeptFromTheTable() {
     f.m().TableItemType = 1;
     f.m().TableItemIndex = 15;
     QCOMPARE(f.readTick(), QByteArrayList{"FSPD7?\r\n"});
-    // A notice and a late reply to an earlier query are not the reply: the wait goes on.
+    // A notice, line noise and a late reply to an earlier query are not the reply: the wait
+    // goes on.
     f.transport.arrive("SRQ01\r\n");
+    f.transport.arrive("FSPD7\x01\xfe\r\n");
     f.transport.arrive("NSPD5:00001/00002/00003/04\r\n");
     QVERIFY(f.m().ReplyPending);
     QCOMPARE(f.m().TableItemIndex, 15);

@@ -1,0 +1,163 @@
+#include <QtTest>
+
+#include "FaultBench.h"
+
+using namespace quven;
+namespace ti = tableindex;
+
+namespace {
+
+QString answer(sim::ControllerModel& model, const QByteArray& query) {
+    return QString::fromLatin1(model.execute(query).answer.value_or(QByteArray()));
+}
+
+// Checks every field the read filled against what the controller holds; empty fields were
+// skipped after a time-out. Returns how many of the 49 items were read.
+int itemsReadCorrectly(const DataTable& table, sim::ControllerModel& model) {
+    int read = 0;
+    for (int row = 0; row < ti::kRowCount; ++row) {
+        const QByteArray name = row < 8 ? "N" : "F";
+        const QByteArray digit = QByteArray::number(row % 8);
+        const QString position = table.Text2(ti::position(row));
+        if (!position.isEmpty()) {
+            const QString expected = answer(model, name + "CNT" + digit + "?");
+            if (position != expected) {
+                qWarning() << "row" << row << "position" << position << "not" << expected;
+                return -1;
+            }
+            ++read;
+        }
+        const QString speeds = answer(model, name + "SPD" + digit + "?");
+        const QString hspd = table.Text1(ti::speed(row, ti::Hspd));
+        if (!hspd.isEmpty()) {
+            if (hspd != speeds.mid(6, 5) ||
+                table.Text1(ti::speed(row, ti::Rate)) != speeds.mid(24, 2)) {
+                qWarning() << "row" << row << "speeds" << hspd << "not" << speeds;
+                return -1;
+            }
+            ++read;
+        }
+        const bool anyDrive = table.selectedInFrame(ti::driveFrame(row)) >= 0;
+        if (anyDrive) {
+            const QString block = answer(model, name + "SET" + digit + "?");
+            if (!table.Option2(ti::drive(row, ti::DriveT)) ||
+                block.mid(5, 1) != QLatin1String("T")) {
+                qWarning() << "row" << row << "switches not" << block;
+                return -1;
+            }
+            ++read;
+        }
+    }
+    if (table.selectedInFrame(16) >= 0) {
+        if (!table.Option2(ti::SlowStop) || !table.Option2(ti::AllStop)) {
+            return -1;
+        }
+        ++read;
+    }
+    return read;
+}
+
+}  // namespace
+
+// The data-table screen's read and write against a slow, lossy or misbehaving controller:
+// what was read is right, and what could not be read stays empty.
+class FaultsTableTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void readUnderFaults_data();
+    void readUnderFaults();
+    void connectionClosedDuringATransfer_data();
+    void connectionClosedDuringATransfer();
+};
+
+void FaultsTableTest::readUnderFaults_data() {
+    QTest::addColumn<int>("latency");
+    QTest::addColumn<int>("split");
+    QTest::addColumn<bool>("merge");
+    QTest::addColumn<int>("notices");
+    QTest::addColumn<int>("garbage");
+    QTest::addColumn<bool>("complete");
+
+    QTest::newRow("latency below the time-out") << 100 << 0 << false << 0 << 0 << true;
+    QTest::newRow("latency above the time-out") << 400 << 0 << false << 0 << 0 << false;
+    QTest::newRow("byte by byte") << 0 << 1 << false << 0 << 0 << true;
+    QTest::newRow("merged in pairs") << 0 << 0 << true << 0 << 0 << false;
+    QTest::newRow("notices in the middle") << 0 << 0 << false << 45 << 0 << false;
+    QTest::newRow("garbage and binary bytes") << 0 << 0 << false << 0 << 3 << true;
+}
+
+void FaultsTableTest::readUnderFaults() {
+    QFETCH(int, latency);
+    QFETCH(int, split);
+    QFETCH(bool, merge);
+    QFETCH(int, notices);
+    QFETCH(int, garbage);
+    QFETCH(bool, complete);
+
+    FaultBench b;
+    QVERIFY(b.connectConsole());
+    QVERIFY(b.panelShowsController());
+    b.model.execute("NCNT2-0004321");
+    TableScreen& screen = b.openTableScreen();
+    sim::SimFaults faults;
+    faults.latencyMs = latency;
+    faults.splitBytes = split;
+    faults.splitGapMs = 1;
+    faults.mergePairs = merge;
+    faults.noticeEveryMs = notices;
+    faults.garbageEvery = garbage;
+    b.server.setFaults(faults);
+
+    screen.cmdDataRead_Click();
+    QVERIFY(b.waitFor([&] { return !screen.tmrTokei.isRunning(); }, 60000));
+    QCOMPARE(b.console.module.TableItemType, TableRead::kFinished);
+    QVERIFY(screen.status.text().isEmpty());
+    QVERIFY(b.messages.shown.isEmpty());
+    const int read = itemsReadCorrectly(screen.table, b.model);
+    QVERIFY(read >= 0);  // nothing read wrongly
+    if (complete) {
+        QCOMPARE(read, 49);
+        QCOMPARE(screen.table.Text2(2), QStringLiteral("-0004321"));
+    }
+
+    // Whatever the fault did, the control screen takes over again when the operator goes back.
+    b.server.setFaults({});
+    screen.Command1_Click();
+    b.model.execute("PRS+0000099");
+    QVERIFY(b.waitFor([&] { return b.console.panel.counterText() == QLatin1String("+0000099"); }));
+}
+
+void FaultsTableTest::connectionClosedDuringATransfer_data() {
+    QTest::addColumn<bool>("write");
+    QTest::newRow("during a read") << false;
+    QTest::newRow("during a write") << true;
+}
+
+void FaultsTableTest::connectionClosedDuringATransfer() {
+    QFETCH(bool, write);
+    FaultBench b;
+    int lines = 0;
+    connect(&b.server, &sim::SimServer::lineHandled, &b.server, [&lines] { ++lines; });
+    QVERIFY(b.connectConsole());
+    QVERIFY(b.panelShowsController());
+    TableScreen& screen = b.openTableScreen();
+    QTest::qWait(100);  // the last poll answer is in
+    sim::SimFaults faults;
+    faults.closeAfter = lines + 10;
+    b.server.setFaults(faults);
+
+    write ? screen.cmdDataWrite_Click() : screen.cmdDataRead_Click();
+    QVERIFY(b.waitFor([&] { return !b.console.module.Connected; }));
+    QTest::qWait(400);  // no further tick may bring a second message
+    QCOMPARE(b.messages.texts(), QStringList{"Not connected !"});
+    QVERIFY(!screen.tmrTokei.isRunning());
+    QVERIFY(!screen.tmrWrite.isRunning());
+    QCOMPARE(b.console.Timer2.interval(), 0);
+    QCOMPARE(b.console.sessionControls.connectCaption(), QStringLiteral("Connect"));
+    if (!write) {
+        QVERIFY(itemsReadCorrectly(screen.table, b.model) >= 0);
+    }
+}
+
+QTEST_GUILESS_MAIN(FaultsTableTest)
+#include "tst_faults_table.moc"
