@@ -8,7 +8,22 @@ namespace quven {
 
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
+
+// The text with every line break taken out, also those that taking out others brings together
+// ("\r\r\n\n"): what taking them out one at a time leaves, in one pass.
+QString withoutLineBreaks(const QString& text) {
+    QString joined;
+    joined.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') && joined.endsWith(QLatin1Char('\r'))) {
+            joined.chop(1);
+        } else {
+            joined += c;
+        }
+    }
+    return joined;
 }
+}  // namespace
 
 ManualLine::ManualLine(Module1& module, MessageSeam& messages, QObject* parent)
     : QObject(parent), module_(module), messages_(messages) {}
@@ -34,8 +49,9 @@ void ManualLine::Text2_Change() {
         return;  // still typing
     }
     const int length = text_.size();
-    setText(text_.left(lineBreak) + text_.mid(lineBreak + kLineBreak.size()), length - 2);
-    // After further breaks were taken out by the nested change, the caret stays at the end.
+    // All of them in one change: one change per line break would nest as deep as a paste has
+    // lines, each holding a copy of the text, and a large paste would exhaust the stack.
+    setText(withoutLineBreaks(text_), length - 2);
     caret_ = std::min(length - 2, int(text_.size()));
     Q_EMIT changed(text_, caret_);
     module_.ManualCommandPending = true;

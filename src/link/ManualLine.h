@@ -23,9 +23,9 @@ class ManualLine : public QObject {
 
     // A change of the box's text, typed, pasted or made by the program; caret is where the
     // cursor stands after it. Runs the change rule: with no session, "Not connected !" on every
-    // change (the change stays); otherwise the first line break is taken out, the caret goes to
-    // the end and the command is marked for sending. Taking out a line break is itself a
-    // change, so pasted lines are all joined into one and the command is marked once.
+    // change (the change stays); otherwise the line breaks are taken out, the caret goes to the
+    // end and the command is marked for sending. Taking them out is itself one change, so
+    // pasted lines are all joined into one and the command is marked once.
     void setText(const QString& text, int caret);
 
   Q_SIGNALS:

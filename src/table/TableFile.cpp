@@ -41,8 +41,10 @@ QString rowName(int row) {
 }
 
 bool fileCanKeep(const QString& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c != QLatin1Char(',') && c.unicode() <= 0xFF; });
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c != QLatin1Char(',') && c != QLatin1Char('\r') && c != QLatin1Char('\n') &&
+               c != QChar(u'\0') && c.unicode() <= 0xFF;
+    });
 }
 
 }  // namespace

@@ -20,9 +20,10 @@ constexpr int kMaxLineLength = 32767;
 QString encode(const DataTable& table);
 
 // A text field that the file cannot keep as it is: a comma would split it in two when read
-// back, and a character outside the single-byte range cannot be written. Names the first such
-// field as "<section> <row>, <column>", for example "NORMAL MODE CH 3, HSPD"; empty when
-// every field can be saved.
+// back, a line end would end the line early, a NUL byte would make it no text file (a field
+// read from the controller can hold either), and a character outside the single-byte range
+// cannot be written. Names the first such field as "<section> <row>, <column>", for example
+// "NORMAL MODE CH 3, HSPD"; empty when every field can be saved.
 QString unsavableField(const DataTable& table);
 
 // The name a save uses: kept when it ends in exactly ".TXT" or ".txt", otherwise ".txt" is

@@ -22,6 +22,18 @@ void zeroIfEmpty(DataTable& table, int text1Index) {
         table.setText1(text1Index, kZero);
     }
 }
+
+// A speed or rate box can hold a line end that a short controller reply left in it (the read
+// takes the characters at their positions). Sent as it stands, it would end the set command
+// early and make a command line of the rest: the text goes out up to it.
+QString upToLineEnd(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\r') || text.at(i) == QLatin1Char('\n')) {
+            return text.left(i);
+        }
+    }
+    return text;
+}
 }  // namespace
 
 TableWrite::TableWrite(Module1& module, CommandChannel& channel, DataTable& table,
@@ -84,9 +96,10 @@ QString TableWrite::command(int type, int row) const {
         case Positions:
             return commands::positionSet(row, setValueFromText(table_.Text2(ti::position(row))));
         case Speeds:
-            return commands::speedSet(
-                row, table_.Text1(ti::speed(row, ti::Hspd)), table_.Text1(ti::speed(row, ti::Mspd)),
-                table_.Text1(ti::speed(row, ti::Lspd)), table_.Text1(ti::speed(row, ti::Rate)));
+            return commands::speedSet(row, upToLineEnd(table_.Text1(ti::speed(row, ti::Hspd))),
+                                      upToLineEnd(table_.Text1(ti::speed(row, ti::Mspd))),
+                                      upToLineEnd(table_.Text1(ti::speed(row, ti::Lspd))),
+                                      upToLineEnd(table_.Text1(ti::speed(row, ti::Rate))));
         case Switches:
             return commands::switchSet(row, RowBlock(table_, row));
         default:

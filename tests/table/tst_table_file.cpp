@@ -208,6 +208,10 @@ void TableFileTest::refusesFieldsTheFileCannotKeep() {
     QCOMPARE(readBytes(f.path("keep.txt")), QByteArray("old\r\n"));
 
     f.table().setText1(ti::speed(3, ti::Hspd), QString());
+    f.table().setText1(ti::speed(8, ti::Rate), QStringLiteral("05\r\n"));  // a short reply's
+    f.screen.cmdWrite_Click();
+    QVERIFY(f.messages.shown.last().text.startsWith(QStringLiteral("FUNCTION MODE 0, RATE")));
+    f.table().setText1(ti::speed(8, ti::Rate), QString());
     f.table().setText2(ti::position(13), QStringLiteral("\u65e5"));
     f.screen.cmdWrite_Click();
     QVERIFY(f.messages.shown.last().text.startsWith(QStringLiteral("FUNCTION MODE 5, POS")));

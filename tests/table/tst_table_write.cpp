@@ -70,6 +70,9 @@ void TableWriteTest::formatsRowsFromTheTable() {
     t.setText1(ti::speed(5, ti::Hspd), QStringLiteral("5000"));
     t.setText1(ti::speed(5, ti::Lspd), QStringLiteral("100"));
     t.setText1(ti::speed(5, ti::Rate), QStringLiteral(" 3x"));
+    // A short reply can leave a line end in a box; it must not make a second command line.
+    t.setText1(ti::speed(6, ti::Hspd), QStringLiteral("1\r\n"));
+    t.setText1(ti::speed(6, ti::Rate), QStringLiteral("\nNX"));
     t.selectOption2(ti::drive(0, ti::DriveS));
     for (int k : {ti::CwlsEnable, ti::CwlsNc, ti::CcwlsEnable, ti::PulseEnable, ti::PulseReverse}) {
         t.setCheck2(ti::normalSwitch(0, k), true);
@@ -95,6 +98,7 @@ void TableWriteTest::formatsRowsFromTheTable() {
     // Speeds go as they stand; the empty one became "0" on the screen.
     QCOMPARE(sent.at(16 + 5), QByteArray("NSPD5:5000/0/100/ 3x\r\n"));
     QCOMPARE(t.Text1(ti::speed(5, ti::Mspd)), QStringLiteral("0"));
+    QCOMPARE(sent.at(16 + 6), QByteArray("NSPD6:1/0/0/\r\n"));
     QCOMPARE(sent.at(32), QByteArray("NSET0S122\r\n"));
     QCOMPARE(sent.at(32 + 10), QByteArray("FSET2T10000002\r\n"));
     QCOMPARE(sent.at(48), QByteArray("LSES\r\n"));
