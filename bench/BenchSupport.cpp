@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -235,6 +237,28 @@ QString twoFigures(const char* first, double a, const char* second, double b) {
         .arg(a, 0, 'f', 3)
         .arg(QLatin1String(second))
         .arg(b, 0, 'f', 3);
+}
+
+// --- Summary ------------------------------------------------------------------------------
+
+void summaryRow(const QString& figure, const QString& measured, const QString& reference,
+                const char* result) {
+    const QString path = qEnvironmentVariable("QUVEN_BENCH_SUMMARY");
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        std::fprintf(stderr, "%s: cannot append to %s\n",
+                     qPrintable(QCoreApplication::applicationName()), qPrintable(path));
+        return;
+    }
+    QStringList cells = {figure, measured, reference, QLatin1String(result)};
+    for (QString& cell : cells) {
+        cell.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    file.write(cells.join(QLatin1Char('\t')).toUtf8() + '\n');
 }
 
 }  // namespace bench

@@ -136,4 +136,13 @@ void printRow(const std::vector<QString>& cells, const std::vector<int>& widths)
 // "first a ms, second b ms" with three decimals.
 QString twoFigures(const char* first, double a, const char* second, double b);
 
+// --- Summary ------------------------------------------------------------------------------
+
+// When the environment variable QUVEN_BENCH_SUMMARY names a file, each benchmark appends its
+// main figures to it, one tab-separated line each: the figure, the measured value, its limit,
+// floor or baseline, and the verdict ("within", "OUTSIDE" or empty). bench/run prints them
+// together at the end. Without the variable nothing is written.
+void summaryRow(const QString& figure, const QString& measured, const QString& reference,
+                const char* result = "");
+
 }  // namespace bench

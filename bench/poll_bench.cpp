@@ -344,6 +344,26 @@ int main(int argc, char* argv[]) {
                   QString(), "");
     }
     const bool allOk = periodOk && displayOk && cpuOk;
+
+    summaryRow(QStringLiteral("poll period, mean / p99 (n=%1)").arg(period.n),
+               QStringLiteral("%1 / %2 ms").arg(period.mean, 0, 'f', 3).arg(period.p99, 0, 'f', 3),
+               QStringLiteral("mean %1-%2 ms; idle timer %3 / %4 ms")
+                   .arg(periodLow, 0, 'f', 1)
+                   .arg(periodHigh, 0, 'f', 1)
+                   .arg(idlePeriod.mean, 0, 'f', 3)
+                   .arg(idlePeriod.p99, 0, 'f', 3),
+               verdict(periodOk));
+    summaryRow(
+        QStringLiteral("reply to display, median / p99 (n=%1)").arg(judged.n),
+        QStringLiteral("%1 / %2 ms").arg(judged.median, 0, 'f', 3).arg(judged.p99, 0, 'f', 3),
+        QStringLiteral("median < %1 ms").arg(kDisplayMedianMs), verdict(displayOk));
+    summaryRow(QStringLiteral("CPU while polling"),
+               QStringLiteral("%1 % of one core").arg(run.usage.percent(), 0, 'f', 3),
+               baselineS > 0 ? QStringLiteral("< %1 %; idle loop %2 %")
+                                   .arg(kCpuPercent)
+                                   .arg(baseline.usage.percent(), 0, 'f', 3)
+                             : QStringLiteral("< %1 %").arg(kCpuPercent),
+               verdict(cpuOk));
     std::printf("\n%s\n",
                 allOk ? "all figures within their limits" : "SOME FIGURES OUTSIDE THEIR LIMITS");
     return allOk ? 0 : 1;

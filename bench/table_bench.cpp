@@ -138,7 +138,9 @@ void reportRow(const QString& figure, const QString& measured, const QString& fl
 }
 
 // Reports the times of one kind of transfer against its floor; true when within the limit.
-bool reportTimes(const char* figure, const std::vector<Transfer>& runs, double floorMs) {
+// The summary names the transfer by shortName.
+bool reportTimes(const char* figure, const char* shortName, const std::vector<Transfer>& runs,
+                 double floorMs) {
     std::vector<double> times;
     for (const Transfer& run : runs) {
         times.push_back(run.wallMs);
@@ -156,6 +158,13 @@ bool reportTimes(const char* figure, const std::vector<Transfer>& runs, double f
         QStringLiteral("mean %1 ms, worst %2 ms").arg(s.mean, 0, 'f', 1).arg(s.max, 0, 'f', 1),
         QStringLiteral("%1 ms").arg(floorMs, 0, 'f', 0),
         QStringLiteral("%1-%2 ms").arg(low, 0, 'f', 0).arg(high, 0, 'f', 1), verdict(ok));
+    summaryRow(QStringLiteral("%1, mean / worst (n=%2)").arg(QLatin1String(shortName)).arg(s.n),
+               QStringLiteral("%1 / %2 ms").arg(s.mean, 0, 'f', 1).arg(s.max, 0, 'f', 1),
+               QStringLiteral("floor %1 ms, limit %2-%3 ms")
+                   .arg(floorMs, 0, 'f', 0)
+                   .arg(low, 0, 'f', 0)
+                   .arg(high, 0, 'f', 1),
+               verdict(ok));
     return ok;
 }
 
@@ -328,33 +337,46 @@ int main(int argc, char* argv[]) {
 
     reportRow(QStringLiteral("figure"), QStringLiteral("measured"), QStringLiteral("floor"),
               QStringLiteral("limit"));
-    bool allOk = reportTimes("1. table read, click to tmrTokei stop", reads, kReadFloorMs);
-    allOk =
-        reportCount("   queries sent per read", reads, &Transfer::queries, kReadQueries) && allOk;
-    allOk = reportCount("   tmrTokei ticks per read", reads, &Transfer::ticks, kReadTicks) && allOk;
+    const bool readOk =
+        reportTimes("1. table read, click to tmrTokei stop", "table read", reads, kReadFloorMs);
+    bool checksOk =
+        reportCount("   queries sent per read", reads, &Transfer::queries, kReadQueries);
+    checksOk =
+        reportCount("   tmrTokei ticks per read", reads, &Transfer::ticks, kReadTicks) && checksOk;
     reportRow(
         QStringLiteral("   table after each read"),
         readMismatch.isEmpty() ? QStringLiteral("the simulator's factory values") : readMismatch,
         QString(), QStringLiteral("factory values"), verdict(readMismatch.isEmpty()));
-    allOk = allOk && readMismatch.isEmpty();
+    checksOk = checksOk && readMismatch.isEmpty();
     reportRow(QStringLiteral("   query sent to reply arrival (n=%1)").arg(roundTrip.n),
               twoFigures("median", roundTrip.median, "p99", roundTrip.p99));
     reportCpu("   console CPU per read", reads);
 
-    allOk = reportTimes("2. table write, click to tmrWrite stop", writes, kWriteFloorMs) && allOk;
-    allOk =
+    const bool writeOk =
+        reportTimes("2. table write, click to tmrWrite stop", "table write", writes, kWriteFloorMs);
+    checksOk =
         reportCount("   commands sent per write", writes, &Transfer::commands, kWriteCommands) &&
-        allOk;
-    allOk =
-        reportCount("   tmrWrite ticks per write", writes, &Transfer::ticks, kWriteTicks) && allOk;
+        checksOk;
+    checksOk = reportCount("   tmrWrite ticks per write", writes, &Transfer::ticks, kWriteTicks) &&
+               checksOk;
     reportRow(
         QStringLiteral("   table read back after the writes"),
         writeMismatch.isEmpty()
             ? QStringLiteral("as written (H0 %1, L15 %2)").arg(written.row0Hspd, written.row15Lspd)
             : writeMismatch,
         QString(), QStringLiteral("as written"), verdict(writeMismatch.isEmpty()));
-    allOk = allOk && writeMismatch.isEmpty();
+    checksOk = checksOk && writeMismatch.isEmpty();
     reportCpu("   console CPU per write", writes);
+    summaryRow(QStringLiteral("table transfers: counts, table contents"),
+               checksOk ? QStringLiteral("as expected in every transfer")
+                        : QStringLiteral("a count or the table differs (see table_bench)"),
+               QStringLiteral("%1 queries, %2 ticks a read; %3 lines, %4 ticks a write")
+                   .arg(kReadQueries)
+                   .arg(kReadTicks)
+                   .arg(kWriteCommands)
+                   .arg(kWriteTicks),
+               verdict(checksOk));
+    const bool allOk = readOk && writeOk && checksOk;
 
     std::printf("\n%s\n",
                 allOk ? "all figures within their limits" : "SOME FIGURES OUTSIDE THEIR LIMITS");
