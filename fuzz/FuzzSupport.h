@@ -36,6 +36,23 @@ inline QString scratchPath(const QString& name) {
     return dir.filePath(name);
 }
 
+// The last line of a file as its rules describe it, written apart from the loaders so that it
+// can check them: one final line end (CR LF, LF or CR) is not followed by a line; the last line
+// is what follows the line end before it.
+inline QByteArray lastLineByTheRules(QByteArray content) {
+    const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
+    if (content.endsWith("\r\n")) {
+        content.chop(2);
+    } else if (!content.isEmpty() && isLineEnd(content.back())) {
+        content.chop(1);
+    }
+    qsizetype start = content.size();
+    while (start > 0 && !isLineEnd(content.at(start - 1))) {
+        --start;
+    }
+    return content.mid(start);
+}
+
 inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -12,23 +12,11 @@ using namespace quven;
 
 namespace {
 
-bool isLineEnd(char c) {
-    return c == '\n' || c == '\r';
-}
-
 // The entries the file's rules give: the last line (one final line end, CR LF, LF or CR, is not
 // followed by a line), then up to six comma-terminated fields.
-QStringList expectedEntries(QByteArray content) {
-    if (content.endsWith("\r\n")) {
-        content.chop(2);
-    } else if (!content.isEmpty() && isLineEnd(content.back())) {
-        content.chop(1);
-    }
-    qsizetype start = content.size();
-    while (start > 0 && !isLineEnd(content.at(start - 1))) {
-        --start;
-    }
-    QStringList fields = QString::fromLatin1(content.mid(start)).split(QLatin1Char(','));
+QStringList expectedEntries(const QByteArray& content) {
+    QStringList fields =
+        QString::fromLatin1(fuzz::lastLineByTheRules(content)).split(QLatin1Char(','));
     fields.removeLast();  // the text after the last comma is not a field
     return fields.mid(0, hosthistory::kFieldCount);
 }

@@ -18,31 +18,12 @@ namespace {
 constexpr int kFieldsPerRow = 6;
 constexpr int kRows = 16;
 
-bool isLineEnd(char c) {
-    return c == '\n' || c == '\r';
-}
-
-// The last line as the file's rules describe it: one final line end (CR LF, LF or CR) is not
-// followed by a line; the last line is what follows the line end before it.
-QByteArray lastLine(QByteArray content) {
-    if (content.endsWith("\r\n")) {
-        content.chop(2);
-    } else if (!content.isEmpty() && isLineEnd(content.back())) {
-        content.chop(1);
-    }
-    qsizetype start = content.size();
-    while (start > 0 && !isLineEnd(content.at(start - 1))) {
-        --start;
-    }
-    return content.mid(start);
-}
-
 // The fields a table file of this content holds, or nothing when it is not one.
 std::optional<QStringList> expectedFields(const QByteArray& content) {
     if (content.contains('\0')) {
         return std::nullopt;
     }
-    const QByteArray line = lastLine(content);
+    const QByteArray line = fuzz::lastLineByTheRules(content);
     if (line.size() > tablefile::kMaxLineLength || line.count(',') < tablefile::kFieldCount) {
         return std::nullopt;
     }
