@@ -108,6 +108,7 @@ class SilentMessages : public quven::MessageSeam {
   public:
     int count = 0;
     void show(const quven::Message&) override { ++count; }
+    bool ask(const quven::Message&) override { return true; }
 };
 
 // The console as the session leaves it, on the control screen, awaiting the counter reply.

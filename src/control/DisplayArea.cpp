@@ -51,6 +51,8 @@ constexpr int kJogWidth = 60;
 QLabel* displayLabel(QWidget* panel, const QString& name, const QRect& geometry,
                      const QFont& font) {
     auto* label = place(new QLabel(panel), name, geometry);
+    // The displays show the controller's text: plain, never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);

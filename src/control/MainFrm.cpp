@@ -81,6 +81,10 @@ void MainFrm::buildStatusLine(QWidget* panel) {
     label8_ = place(new QLabel(panel), QStringLiteral("Label8"), QRect(16, 422, 190, 18));
     label9_ = place(new QLabel(panel), QStringLiteral("Label9"), QRect(210, 422, 110, 18));
     label13_ = place(new QLabel(panel), QStringLiteral("Label13"), QRect(324, 422, 228, 18));
+    // The host comes from the history file, the firmware from the controller: plain text.
+    for (QLabel* label : {label8_, label9_, label13_}) {
+        label->setTextFormat(Qt::PlainText);
+    }
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {

@@ -28,8 +28,9 @@ PollCycle::PollCycle(Module1& module, CommandChannel& channel, PanelState& panel
 
 void PollCycle::Timer2_Timer() {
     // A failed send's message is open and its nested event loop keeps the timer ticking: the
-    // session is about to be dropped, and nothing may be sent or taken from the requests.
-    if (channel_.failureMessageOpen()) {
+    // session is about to be dropped, and nothing may be sent or taken from the requests. And
+    // while the data-table screen owns the replies, a poll query would be read as a table reply.
+    if (channel_.failureMessageOpen() || module_.ScreenMode != screenmode::Control) {
         return;
     }
     if (module_.Connected) {
@@ -139,21 +140,14 @@ void PollCycle::sendPollQuery() {
 
 // --- The replies ------------------------------------------------------------------------
 
-bool PollCycle::handleControlReply(const QString& received) {
-    // The controller answers in plain text. Line noise is not an answer: taken for one, it
-    // would put every later answer in the wrong display. A manual command's answer is shown
-    // whatever it holds.
-    QString block = received;
-    if (module_.PollState != pollstate::Manual) {
-        const std::optional<QString> answer = commands::withoutLeadingNoise(received);
-        if (!answer) {
-            return false;
-        }
-        block = *answer;
-    }
+void PollCycle::handleControlReply(const QString& received) {
+    // The controller answers in plain text: line noise in front of an answer is not read as the
+    // answer. A manual command's answer is shown whatever it holds.
+    const QString block =
+        module_.PollState == pollstate::Manual ? received : commands::withoutLeadingNoise(received);
     switch (module_.PollState) {
         case pollstate::Counter:
-            panel_.setCounterText(commands::counterText(block));
+            panel_.setCounterText(commands::oneLineValue(commands::counterText(block)));
             break;
         case pollstate::Mode:
             showModeReply(block);
@@ -167,19 +161,18 @@ bool PollCycle::handleControlReply(const QString& received) {
         case pollstate::Firmware: {
             const std::optional<QString> firmware = commands::firmwareText(block);
             if (!firmware) {
-                return true;  // too short: "VER?" is asked again
+                return;  // too short: "VER?" is asked again
             }
-            panel_.setFirmwareText(kFirmwarePrefix + *firmware);
+            panel_.setFirmwareText(kFirmwarePrefix + commands::oneLineValue(*firmware));
             break;
         }
         case pollstate::Manual:
-            receiveDisplay_.setText(block);
+            receiveDisplay_.setText(commands::visibleText(block));
             break;
         default:
             break;
     }
     module_.PollState = nextPollState(module_.PollState);
-    return true;
 }
 
 void PollCycle::showModeReply(const QString& block) {

@@ -28,7 +28,7 @@ class PollCycle : public ControlReplyBranch {
               const OperatorCommands& commands);
 
     void Timer2_Timer();
-    bool handleControlReply(const QString& block) override;
+    void handleControlReply(const QString& block) override;
 
   private:
     bool serveBypassRequest();

@@ -199,17 +199,42 @@ bool isPlainText(const QString& block) {
     });
 }
 
-std::optional<QString> withoutLeadingNoise(const QString& block) {
+QString withoutLeadingNoise(const QString& block) {
     int start = 0;
     while (start < block.size()) {
         const int lineFeed = block.indexOf(QLatin1Char('\n'), start);
         const int end = lineFeed < 0 ? int(block.size()) : lineFeed + 1;
-        if (isPlainText(block.mid(start, end - start))) {
+        if (end >= block.size() || isPlainText(block.mid(start, end - start))) {
             return block.mid(start);
         }
         start = end;
     }
-    return std::nullopt;
+    return block;
+}
+
+QString visibleText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0);
+        if (control && u != u'\t' && u != u'\r' && u != u'\n') {
+            shown += QLatin1String("\\x") +
+                     QStringLiteral("%1").arg(int(u), 2, 16, QLatin1Char('0')).toUpper();
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+QString oneLineValue(const QString& text) {
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) != QLatin1Char('\r') &&
+           text.at(end) != QLatin1Char('\n')) {
+        ++end;
+    }
+    return visibleText(text.left(end));
 }
 
 bool isServiceRequest(const QString& block) {

@@ -73,10 +73,18 @@ int hexPair(const QString& twoCharacters);
 // Plain text as the controller answers: printable ASCII, blanks, tabs and line ends only.
 bool isPlainText(const QString& block);
 
-// The controller answers in plain text: a line with other bytes is line noise. Returns the
-// block from its first plain line on, so that noise in front of an answer does not hide it;
-// nothing when every line of the block is noise.
-std::optional<QString> withoutLeadingNoise(const QString& block);
+// The reply in a block. A line of other bytes in front of a plain line is line noise and is
+// skipped, so that noise in front of an answer does not hide it. A block without any plain line
+// is a reply all the same (its last line): a real answer that holds an odd byte must end the
+// wait, or the query would be asked for ever.
+QString withoutLeadingNoise(const QString& block);
+
+// Controller text as a display shows it: every control character other than a tab or a line
+// end, and DEL, as "\xHH" (two upper-case hex digits), so that an odd byte is seen and never
+// hides or garbles the text around it.
+QString visibleText(const QString& text);
+// A value for a one-line display or box: the text up to its first CR or LF, then visibleText.
+QString oneLineValue(const QString& text);
 
 // The "SRQ" notice: a block containing "SRQ" anywhere (case-sensitive).
 bool isServiceRequest(const QString& block);

@@ -1,7 +1,5 @@
 #include "link/HostHistory.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "link/NextField.h"
@@ -22,12 +20,12 @@ bool isLatin1(const QString& text) {
 
 Loaded load(const QString& path) {
     Loaded loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+    // A file that cannot be read as a regular one (a FIFO, a device) is no history at all.
+    const FileContent file = readRegularFile(path, kMaxFileSize);
+    if (!file.error.isEmpty()) {
         return loaded;
     }
-    const QByteArray content = file.readAll();
-    const QString text = lastLineOf(content);
+    const QString text = lastLineOf(withoutByteOrderMark(file.bytes));
     int position = 1;
     while (loaded.entries.size() < kFieldCount) {
         const std::optional<QString> field = NextField(text, position);
@@ -63,23 +61,24 @@ QString line(const QStringList& entries) {
     return text;
 }
 
-bool save(const QString& path, const QStringList& entries) {
+bool save(const QString& path, const QStringList& entries, QString* reason) {
+    const auto fail = [reason](const QString& why) {
+        if (reason != nullptr) {
+            *reason = why;
+        }
+        return false;
+    };
     const QString text = line(entries);
     // The file is single-byte: a host that has no single-byte form is refused rather than
     // written mangled.
     if (!isLatin1(text)) {
-        return false;
+        return fail(QStringLiteral("a host name holds characters the file cannot keep"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    if (const std::optional<QString> error =
+            replaceFile(path, (text + QStringLiteral("\r\n")).toLatin1())) {
+        return fail(*error);
     }
-    const QByteArray bytes = (text + QStringLiteral("\r\n")).toLatin1();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return true;
 }
 
 }  // namespace quven::hosthistory

@@ -18,8 +18,10 @@ struct Loaded {
 };
 
 // Reads the last line of the file and takes up to six fields from it. A missing, unreadable
-// or empty file, or a line with fewer than six commas, stops reading where it fails: the
-// fields read so far are kept and `complete` is false. Text after the sixth comma is ignored.
+// or empty file, one that is not a regular file (a FIFO, a device), or a line with fewer than
+// six commas, stops reading where it fails: the fields read so far are kept and `complete` is
+// false. Text after the sixth comma is ignored; so is a UTF-8 byte-order mark at the very
+// start of the file.
 Loaded load(const QString& path);
 
 // Puts host on top of the list the way every successful connect does: the first of entries
@@ -32,8 +34,9 @@ void remember(QStringList& entries, const QString& host);
 QString line(const QStringList& entries);
 
 // Creates or replaces the file with the line and CR LF; the old file stays whole unless the
-// new one was written completely. False when it could not be written.
-bool save(const QString& path, const QStringList& entries);
+// new one was written completely. False when it could not be written; then `reason`, when
+// given, says why.
+bool save(const QString& path, const QStringList& entries, QString* reason = nullptr);
 
 }  // namespace hosthistory
 

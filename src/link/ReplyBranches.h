@@ -8,12 +8,12 @@ namespace quven {
 // and does its own bookkeeping (PollState, TableItemType, TableItemIndex); the dispatcher
 // clears the wait afterwards.
 
-// The control screen: reads the block according to PollState. Returns false when the block
-// cannot be the awaited reply (binary bytes where a plain-text answer is due): the wait goes on.
+// The control screen: reads the block according to PollState. Every block that is not a notice
+// is the awaited reply.
 class ControlReplyBranch {
   public:
     virtual ~ControlReplyBranch() = default;
-    virtual bool handleControlReply(const QString& block) = 0;
+    virtual void handleControlReply(const QString& block) = 0;
 };
 
 // The data-table screen: applies the block to the table being read. Returns false when the

@@ -15,8 +15,8 @@ void ReplyDispatcher::DispatchReply(const QString& block) {
             receiveDisplay_.setText(commands::serviceRequestNotice(block));
             return;
         }
-        if (controlBranch_ != nullptr && !controlBranch_->handleControlReply(block)) {
-            return;  // not a reply: the poll keeps waiting for the one it expects
+        if (controlBranch_ != nullptr) {
+            controlBranch_->handleControlReply(block);
         }
     } else if (module_.ScreenMode == screenmode::Table) {
         if (tableBranch_ != nullptr && !tableBranch_->ApplyTableReply(block)) {

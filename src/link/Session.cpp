@@ -82,18 +82,38 @@ bool Session::connectSequence() {
     hosthistory::remember(hosts, host);
     form_->setHostList(hosts);
     form_->setHostText(host);
-    if (!hosthistory::save(historyPath_, hosts)) {
-        return false;
-    }
+    QString historyError;
+    const bool historySaved = hosthistory::save(historyPath_, hosts, &historyError);
 
     module_.Connected = true;
-    timer2_.setInterval(kPollPeriodAfterConnect);
+    // While the data-table screen owns the replies the poll stays stopped; it starts when the
+    // control screen takes them back, with "VER?" first.
+    if (module_.ScreenMode == screenmode::Control) {
+        timer2_.setInterval(kPollPeriodAfterConnect);
+    }
     module_.PollState = pollstate::Firmware;
     module_.ReplyWaitTicks = 0;
     module_.ReplyPending = false;
     showSessionOpen();
     form_->hide();
+    if (!historySaved) {
+        tellHistoryNotSaved(historyError);
+    }
     return true;
+}
+
+// A history that cannot be written must not keep the operator from the controller: the session
+// opens, and the operator hears of it once in a run.
+void Session::tellHistoryNotSaved(const QString& reason) {
+    if (historyFailureTold_) {
+        return;
+    }
+    historyFailureTold_ = true;
+    messages_.show({QStringLiteral("The host history could not be saved to ") + historyPath_ +
+                        QStringLiteral(": ") + reason +
+                        QStringLiteral(". The session is open; this host will not be offered "
+                                       "again next time."),
+                    QStringLiteral("Caution !"), MessageIcon::Information});
 }
 
 void Session::showSessionOpen() {

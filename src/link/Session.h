@@ -59,6 +59,7 @@ class Session : public QObject {
     bool connectSequence();
     void failConnect();
     void showSessionOpen();
+    void tellHistoryNotSaved(const QString& reason);
 
     Module1& module_;
     LineTransport& transport_;
@@ -67,6 +68,7 @@ class Session : public QObject {
     MessageSeam& messages_;
     QString historyPath_;
     std::unique_ptr<ConnectForm> form_;
+    bool historyFailureTold_ = false;
 };
 
 }  // namespace quven

@@ -50,7 +50,11 @@ void ReplyShaper::sendAnswer(const QByteArray& line) {
     if (faults_.garbageEvery > 0 && answers_ % faults_.garbageEvery == 0) {
         bytes = garbageLine();
     }
-    bytes += line + kLineEnd;
+    bytes += line;
+    if (faults_.oddByteEvery > 0 && answers_ % faults_.oddByteEvery == 0) {
+        bytes += static_cast<char>(faults_.oddByte & 0xFF);
+    }
+    bytes += kLineEnd;
     if (faults_.mergePairs && held_.isEmpty()) {
         held_ = bytes;
         return;

@@ -13,6 +13,8 @@ struct SimFaults {
     int closeAfter = 0;       // the connection is closed once N command lines have been handled
     int garbageEvery = 0;     // every Nth answer is preceded by a line of random bytes
     int noticeEveryMs = 0;    // an unasked "SRQ00" notice this often (0: none)
+    int oddByteEvery = 0;     // every Nth answer ends in oddByte, before its line end (0: none)
+    int oddByte = 0xB5;       // the byte it ends in (0 to 255)
 };
 
 }  // namespace quven::sim

@@ -115,6 +115,14 @@ int main(int argc, char* argv[]) {
         {{QStringLiteral("srq-every"), QStringLiteral("Send an unasked SRQ00 notice every ms."),
           QStringLiteral("ms")},
          &faults.noticeEveryMs},
+        {{QStringLiteral("odd-byte-every"),
+          QStringLiteral("End every Nth answer in the --odd-byte, before its line end."),
+          QStringLiteral("n")},
+         &faults.oddByteEvery},
+        {{QStringLiteral("odd-byte"),
+          QStringLiteral("The byte --odd-byte-every puts in, 0 to 255 (default 181, 0xB5)."),
+          QStringLiteral("byte")},
+         &faults.oddByte},
     };
     parser.addOptions({port, bind, verbose, noSrq, merge});
     for (const Option& entry : counts) {
@@ -126,6 +134,10 @@ int main(int argc, char* argv[]) {
         if (!readCount(parser, entry)) {
             return 2;
         }
+    }
+    if (faults.oddByte > 255) {
+        QTextStream(stderr) << "quven-sim: --odd-byte takes a byte value, 0 to 255\n";
+        return 2;
     }
     faults.mergePairs = parser.isSet(merge);
     bool portOk = false;

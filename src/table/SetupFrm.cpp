@@ -36,6 +36,7 @@ SetupFrm::SetupFrm(TableScreen& screen, QWidget* parent)
     buildButtons();
 
     bindTable();
+    bindUnreadMarks();
     bindFileArea();
 }
 

@@ -56,6 +56,11 @@ class SetupFrm : public QWidget {
     void showOption2(int index);
     void option2Clicked(int index);
 
+    // The marks on cells that were not read (SetupFrmMarks.cpp).
+    QList<QWidget*> cellsOf(int item) const;
+    void showUnread(int item, bool marked);
+    void bindUnreadMarks();
+
     // The file area and the buttons (SetupFrmFiles.cpp).
     void buildFileArea();
     void buildButtons();

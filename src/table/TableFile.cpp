@@ -1,13 +1,12 @@
 #include "table/TableFile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "link/NextField.h"
 #include "link/TextFile.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
+#include "table/TableItems.h"
 
 namespace quven::tablefile {
 
@@ -35,11 +34,6 @@ void setRowText(DataTable& table, int row, int column, const QString& text) {
     }
 }
 
-QString rowName(int row) {
-    return ti::isFunctionRow(row) ? QStringLiteral("FUNCTION MODE %1").arg(row - ti::kNormalRows)
-                                  : QStringLiteral("NORMAL MODE CH %1").arg(row);
-}
-
 bool fileCanKeep(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) {
         return c != QLatin1Char(',') && c != QLatin1Char('\r') && c != QLatin1Char('\n') &&
@@ -64,7 +58,8 @@ QString unsavableField(const DataTable& table) {
     for (int row = 0; row < ti::kRowCount; ++row) {
         for (int column = 0; column < kFieldsPerRow - 1; ++column) {
             if (!fileCanKeep(rowText(table, row, column))) {
-                return rowName(row) + QStringLiteral(", ") + QLatin1String(kColumns[column]);
+                return tableitems::rowName(row) + QStringLiteral(", ") +
+                       QLatin1String(kColumns[column]);
             }
         }
     }
@@ -79,34 +74,21 @@ QString fileNameForSave(const QString& name) {
 }
 
 std::optional<QString> save(const QString& path, const QString& line) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    const QByteArray bytes = (line + QStringLiteral("\r\n")).toLatin1();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return replaceFile(path, (line + QStringLiteral("\r\n")).toLatin1());
 }
 
 Loaded load(const QString& path) {
     Loaded loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.error = file.errorString();
-        return loaded;
-    }
-    if (file.size() > kMaxFileSize) {
+    const FileContent file = readRegularFile(path, kMaxFileSize);
+    if (file.tooLarge) {
         loaded.error = QStringLiteral("it is far larger than a table file");
         return loaded;
     }
-    const QByteArray content = file.readAll();
+    if (!file.error.isEmpty()) {
+        loaded.error = file.error;
+        return loaded;
+    }
+    const QByteArray content = withoutByteOrderMark(file.bytes);
     if (content.contains('\0')) {
         loaded.error = QStringLiteral("it is not a text file");
         return loaded;

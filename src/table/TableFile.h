@@ -30,16 +30,18 @@ QString unsavableField(const DataTable& table);
 // appended (so "t.Txt" becomes "t.Txt.txt").
 QString fileNameForSave(const QString& name);
 
-// Writes the line and CR LF, replacing the file only once the whole of it was written.
-// Returns an error text, or nothing on success.
+// Writes the line and CR LF, replacing the file only once the whole of it was written (see
+// replaceFile: never through a link to anything but a regular file). Returns an error text,
+// or nothing on success.
 std::optional<QString> save(const QString& path, const QString& line);
 
 struct Loaded {
     QStringList fields;  // the 97 fields, when the file is a table file
     QString error;       // why it is not, or why it could not be read
 };
-// Reads the file's last line and splits it into its 97 fields. Fields after the 97th are
-// ignored; fewer, a line longer than kMaxLineLength, or a binary file give an error.
+// Reads the file's last line and splits it into its 97 fields. A UTF-8 byte-order mark at the
+// very start of the file is skipped. Fields after the 97th are ignored; fewer, a line longer
+// than kMaxLineLength, a binary file, or one that is not a regular file give an error.
 Loaded load(const QString& path);
 
 // Puts the 97 fields into the table: texts set, codes decoded on top of what the table holds

@@ -6,17 +6,16 @@
 #include "link/CommandSet.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
+#include "table/TableItems.h"
 #include "table/TransferStatus.h"
 #include "ui/IntervalTimer.h"
 
 namespace quven {
 
 namespace ti = tableindex;
+using namespace tableitems;
 
 namespace {
-
-// The item groups, in the order they are read.
-enum Group { Positions = 0, Speeds = 1, Switches = 2, LimitStop = 3 };
 
 bool isTableRow(int row) {
     return row >= 0 && row < ti::kRowCount;
@@ -45,6 +44,10 @@ bool TableRead::running() const {
 }
 
 void TableRead::start() {
+    itemRead_.fill(false);
+    askedItem_ = -1;
+    attempt_ = 0;
+    settleTicks_ = 0;
     status_.setText(TransferStatus::kReading);
     tmrTokei_.setInterval(kPeriodMs);
     module_.ReplyPending = false;
@@ -52,46 +55,77 @@ void TableRead::start() {
     module_.TableItemIndex = 0;
 }
 
-void TableRead::tmrTokei_Timer() {
+bool TableRead::tmrTokei_Timer() {
     // A failed send's message is open; its event loop keeps the timer ticking.
     if (channel_.failureMessageOpen()) {
-        return;
+        return false;
     }
+    ++tick_;
     if (module_.TableItemType >= kFinished) {
+        const bool ended = running();
         tmrTokei_.setInterval(0);
         status_.setText(QString());
-        return;
+        return ended;
     }
     if (module_.ReplyPending) {
         if (++readWaitTicks_ > kTimeoutTicks) {
             timeOut();
         }
-        return;
+        return false;
     }
     if (module_.TableItemIndex >= ti::kRowCount) {
         module_.TableItemIndex = 0;
         ++module_.TableItemType;
-        return;
+        return false;
+    }
+    if (settleTicks_ > 0) {
+        --settleTicks_;
+        return false;
     }
     const int row = module_.TableItemIndex;
     channel_.SendCommand(query());
+    const int asked = item(module_.TableItemType, row);
+    if (asked != askedItem_) {
+        askedItem_ = asked;
+        attempt_ = 0;
+    }
+    if (attempt_++ == 0) {
+        firstAskTick_ = tick_;
+    }
+    lastAskTick_ = tick_;
     if (row % 2 == 1) {
         status_.toggle(TransferStatus::kReading);
     }
     readWaitTicks_ = 0;
     module_.ReplyPending = true;
+    return false;
 }
 
-// The rest of the group is skipped. The wait is dropped too, so that one missing reply does not
-// end the whole read; after the limit stop there is nothing left to ask.
+// A lost reply is asked for again, as the poll does; only when the query has gone unanswered
+// kAttempts times is the rest of its group skipped. The wait is dropped either way, so that one
+// missing reply does not end the whole read; after the limit stop there is nothing left to ask.
 void TableRead::timeOut() {
+    readWaitTicks_ = 0;
+    module_.ReplyPending = false;
+    if (attempt_ < kAttempts) {
+        return;  // the next tick asks again
+    }
+    askedItem_ = -1;
     module_.TableItemIndex = 0;
     ++module_.TableItemType;
     if (module_.TableItemType > LimitStop) {
         module_.TableItemType = kFinished;
     }
-    readWaitTicks_ = 0;
-    module_.ReplyPending = false;
+}
+
+QList<int> TableRead::unreadItems() const {
+    QList<int> items;
+    for (int item = 0; item < kCount; ++item) {
+        if (!itemRead_[item]) {
+            items.append(item);
+        }
+    }
+    return items;
 }
 
 QString TableRead::query() const {
@@ -120,12 +154,12 @@ bool TableRead::ApplyTableReply(const QString& received) {
     if (!awaitsReply()) {
         return true;  // no query awaits it: the table is not touched
     }
-    // Line noise in front of an answer does not hide it; noise alone is no answer.
-    const std::optional<QString> block = commands::withoutLeadingNoise(received);
-    if (!block || !isReplyToAwaitedQuery(*block)) {
+    // Line noise in front of an answer does not hide it.
+    const QString block = commands::withoutLeadingNoise(received);
+    if (!isReplyToAwaitedQuery(block)) {
         return false;
     }
-    applyAwaitedReply(*block);
+    applyAwaitedReply(block);
     return true;
 }
 
@@ -146,18 +180,29 @@ bool TableRead::isReplyToAwaitedQuery(const QString& block) const {
     }
 }
 
+// Values go into one-line boxes: a line end that a short reply brings along stays out, and odd
+// bytes are made visible.
 void TableRead::applyAwaitedReply(const QString& block) {
     const int row = module_.TableItemIndex;
+    itemRead_[item(module_.TableItemType, row)] = true;
+    // A query asked more than once may still be answered again by a slow controller, as far
+    // apart as it was asked. A position answer does not name its query, so the next query waits
+    // until those late answers are in: they are dropped instead of filling the next row.
+    if (attempt_ > 1) {
+        settleTicks_ = lastAskTick_ - firstAskTick_ + kSettleMarginTicks;
+    }
+    askedItem_ = -1;
     switch (module_.TableItemType) {
         case Positions:
-            table_.setText2(ti::position(row), commands::positionText(block));
+            table_.setText2(ti::position(row),
+                            commands::oneLineValue(commands::positionText(block)));
             break;
         case Speeds: {
             const commands::SpeedFields speeds = commands::readSpeedFields(block);
-            table_.setText1(ti::speed(row, ti::Hspd), speeds.hspd);
-            table_.setText1(ti::speed(row, ti::Mspd), speeds.mspd);
-            table_.setText1(ti::speed(row, ti::Lspd), speeds.lspd);
-            table_.setText1(ti::speed(row, ti::Rate), speeds.rate);
+            table_.setText1(ti::speed(row, ti::Hspd), commands::oneLineValue(speeds.hspd));
+            table_.setText1(ti::speed(row, ti::Mspd), commands::oneLineValue(speeds.mspd));
+            table_.setText1(ti::speed(row, ti::Lspd), commands::oneLineValue(speeds.lspd));
+            table_.setText1(ti::speed(row, ti::Rate), commands::oneLineValue(speeds.rate));
             break;
         }
         case Switches:

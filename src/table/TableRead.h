@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <array>
 
 #include "app/Module1.h"
+#include "table/TableItems.h"
 
 namespace quven {
 
@@ -13,12 +16,14 @@ class TransferStatus;
 
 // "Data Read": the whole table fetched from the controller, 49 queries one at a time, paced by
 // `tmrTokei`: each waits for its reply, which is matched to it by its place in the sequence
-// (TableItemType, TableItemIndex), or times out after more than ten ticks, when the rest of its
-// group is skipped and the read goes on with the next group.
+// (TableItemType, TableItemIndex), or times out after more than ten ticks and is asked again;
+// after its third time-out the rest of its group is skipped and the read goes on with the next
+// group.
 class TableRead {
   public:
     static constexpr int kPeriodMs = 20;
     static constexpr int kTimeoutTicks = 10;
+    static constexpr int kAttempts = 3;   // times a query is asked before its group is skipped
     static constexpr int kFinished = 17;  // TableItemType once the read is over
 
     TableRead(Module1& module, CommandChannel& channel, DataTable& table, IntervalTimer& tmrTokei,
@@ -27,12 +32,16 @@ class TableRead {
     bool running() const;
     // The table must have been cleared by the caller (when it could be).
     void start();
-    void tmrTokei_Timer();
+    // One tick; true when it ended the read (every group asked).
+    bool tmrTokei_Timer();
     // A block that arrived while the data-table screen owns the replies. Applied only when the
     // read awaits a reply and the block can be that reply: not an "SRQ" notice, and, where the
     // reply repeats its query's name and row digit, the one awaited (a late reply to a query
     // that timed out is not). Returns false when the read goes on waiting for its reply.
     bool ApplyTableReply(const QString& block);
+
+    // The items (tableitems) the read started last has not read, in transfer order.
+    QList<int> unreadItems() const;
 
   private:
     bool awaitsReply() const;
@@ -47,6 +56,15 @@ class TableRead {
     IntervalTimer& tmrTokei_;
     TransferStatus& status_;
     int readWaitTicks_ = 0;
+    static constexpr int kSettleMarginTicks = 2;
+
+    int tick_ = 0;
+    int askedItem_ = -1;  // the item (tableitems) asked last, until it is answered or given up
+    int attempt_ = 0;     // times it has been asked
+    int firstAskTick_ = 0;
+    int lastAskTick_ = 0;
+    int settleTicks_ = 0;  // ticks to wait for late answers before the next query
+    std::array<bool, tableitems::kCount> itemRead_{};
 };
 
 }  // namespace quven

@@ -3,13 +3,17 @@
 #include "link/CommandChannel.h"
 #include "link/ReplyDispatcher.h"
 #include "table/TableFile.h"
+#include "table/TableItems.h"
 #include "ui/MessageSeam.h"
 
 namespace quven {
 
+namespace ti = tableindex;
+
 namespace {
 const QString kCaution = QStringLiteral("Caution !");
-}
+const char* const kSpeedColumns[] = {" HSPD", " MSPD", " LSPD", " RATE"};
+}  // namespace
 
 TableScreen::TableScreen(const Links& links, QObject* parent)
     : QObject(parent),
@@ -61,7 +65,54 @@ void TableScreen::cmdDataWrite_Click() {
                                                     "Stop first."))) {
         return;
     }
+    if (!writeConfirmed()) {
+        return;
+    }
     write_.start();
+}
+
+// Empty fields are written as zeros, and a field the last read could not read holds nothing the
+// controller said: before either reaches the controller, the operator decides.
+bool TableScreen::writeConfirmed() {
+    const QStringList fields = fieldsToConfirm();
+    if (fields.isEmpty()) {
+        return true;
+    }
+    return messages_.ask(
+        {QStringLiteral("Data Write would send %1 field(s) that are empty or were not read from "
+                        "the controller: %2.\nEmpty fields are written as 0. Write the table "
+                        "anyway?")
+             .arg(fields.size())
+             .arg(tableitems::firstFew(fields)),
+         kCaution, MessageIcon::Information});
+}
+
+// In the order the write sends them.
+QStringList TableScreen::fieldsToConfirm() const {
+    using namespace tableitems;
+    QStringList fields;
+    for (int row = 0; row < kRows; ++row) {
+        if (unread.isMarked(item(Positions, row)) || table.Text2(ti::position(row)).isEmpty()) {
+            fields.append(rowName(row) + QStringLiteral(" POS"));
+        }
+    }
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = ti::Hspd; column <= ti::Rate; ++column) {
+            if (unread.isMarked(item(Speeds, row)) ||
+                table.Text1(ti::speed(row, column)).isEmpty()) {
+                fields.append(rowName(row) + QLatin1String(kSpeedColumns[column]));
+            }
+        }
+    }
+    for (int row = 0; row < kRows; ++row) {
+        if (unread.isMarked(item(Switches, row))) {
+            fields.append(name(item(Switches, row)));
+        }
+    }
+    if (unread.isMarked(item(LimitStop, 0))) {
+        fields.append(name(item(LimitStop, 0)));
+    }
+    return fields;
 }
 
 // A read and a write share their position in the table; and a write started during a read
@@ -78,12 +129,43 @@ void TableScreen::Command2_Click() {
 }
 
 void TableScreen::stopTransfers() {
-    tmrTokei.setInterval(0);
+    stopRead();
     tmrWrite.setInterval(0);
 }
 
+void TableScreen::stopRead() {
+    const bool reading = read_.running();
+    tmrTokei.setInterval(0);
+    if (reading) {
+        readEnded(false);
+    }
+}
+
 void TableScreen::tmrTokei_Timer() {
-    read_.tmrTokei_Timer();
+    if (read_.tmrTokei_Timer()) {
+        readEnded(true);
+    }
+}
+
+// Whatever the read could not read is marked on the screen. A read that ran to its end tells
+// the operator what is missing; one that was stopped (by R/W Stop, by leaving the screen or by a
+// lost connection) was stopped knowingly or has been reported already.
+void TableScreen::readEnded(bool finished) {
+    const QList<int> items = read_.unreadItems();
+    unread.mark(items);
+    if (!finished || items.isEmpty()) {
+        return;
+    }
+    QStringList names;
+    for (const int item : items) {
+        names.append(tableitems::name(item));
+    }
+    caution(QStringLiteral("Data Read incomplete: %1 of the %2 items were not read, as the "
+                           "controller did not answer: %3.\nThe cells that were not read are "
+                           "marked; check them before a Data Write.")
+                .arg(items.size())
+                .arg(tableitems::kCount)
+                .arg(tableitems::firstFew(names)));
 }
 
 void TableScreen::tmrWrite_Timer() {
@@ -101,13 +183,14 @@ void TableScreen::cmdDataClear_Click() {
         return;
     }
     table.clear();
+    unread.clearAll();
 }
 
 void TableScreen::Command1_Click() {
     module_.ScreenMode = screenmode::Control;
     Q_EMIT hideRequested();
     timer2_.setInterval(kPollPeriodAfterReturn);
-    tmrTokei.setInterval(0);  // a write goes on while the screen is hidden
+    stopRead();  // a write goes on while the screen is hidden
 }
 
 void TableScreen::Form_Unload() {
@@ -159,6 +242,7 @@ void TableScreen::cmdRead_Click() {
         return;
     }
     tablefile::apply(loaded.fields, table);
+    unread.clearAll();
 }
 
 void TableScreen::File1_Click(const QString& name) {

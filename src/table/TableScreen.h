@@ -9,6 +9,7 @@
 #include "table/TableRead.h"
 #include "table/TableWrite.h"
 #include "table/TransferStatus.h"
+#include "table/UnreadMarks.h"
 #include "ui/FileLists.h"
 #include "ui/IntervalTimer.h"
 
@@ -42,7 +43,8 @@ class TableScreen : public QObject, public TableReplyBranch {
     ~TableScreen() override;
 
     DataTable table;
-    TransferStatus status;  // Label17
+    UnreadMarks unread{table};  // the items the last Data Read left unread
+    TransferStatus status;      // Label17
     IntervalTimer tmrTokei;
     IntervalTimer tmrWrite;
     FileLists files;  // Drive1, Dir1, File1
@@ -70,7 +72,11 @@ class TableScreen : public QObject, public TableReplyBranch {
 
   private:
     bool refuseWhileOtherTransferRuns(bool otherRuns, const QString& what);
+    bool writeConfirmed();
+    QStringList fieldsToConfirm() const;
     void stopTransfers();
+    void stopRead();
+    void readEnded(bool finished);
     void caution(const QString& text);
 
     Module1& module_;

@@ -5,6 +5,7 @@
 #include "link/NumberText.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
+#include "table/TableItems.h"
 #include "table/TransferStatus.h"
 #include "ui/IntervalTimer.h"
 
@@ -12,8 +13,9 @@ namespace quven {
 
 namespace ti = tableindex;
 
+using namespace tableitems;
+
 namespace {
-enum Group { Positions = 0, Speeds = 1, Switches = 2, LimitStop = 3 };
 
 const QString kZero = QStringLiteral("0");
 

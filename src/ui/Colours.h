@@ -18,5 +18,6 @@ inline const QColor LightRed{0xFF, 0x80, 0x80};     // "Stop", "Data Write"
 inline const QColor LightOrange{0xFF, 0xC0, 0x80};  // "Save to File"
 inline const QColor PanelGrey{0xE0, 0xE0, 0xE0};    // control screen background
 inline const QColor Peach{0xFF, 0xE0, 0xC0};        // data-table screen background
+inline const QColor NotRead{0xFF, 0xB0, 0xB0};      // table cells the last read did not read
 
 }  // namespace quven::colours

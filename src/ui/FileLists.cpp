@@ -87,8 +87,15 @@ void FileLists::refresh() {
     if (!dir.isRoot()) {
         folders_.prepend(kUp);
     }
+    // Regular files only, or links to them: a FIFO or a device behind a matching name would
+    // be chosen for a load that can never give a table.
     QDir matching(directory_, pattern_, QDir::Name | QDir::IgnoreCase, QDir::Files);
-    files_ = matching.entryList();
+    files_.clear();
+    for (const QFileInfo& file : matching.entryInfoList()) {
+        if (file.isFile()) {
+            files_.append(file.fileName());
+        }
+    }
     if (!files_.contains(selectedFile_)) {
         selectedFile_.clear();
         Q_EMIT selectedFileChanged(selectedFile_);

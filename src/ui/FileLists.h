@@ -8,8 +8,9 @@ namespace quven {
 
 // The drive, folder and file lists of a file chooser, without widgets: the drives are the
 // file-system roots and mounted volumes, the folders those of the current directory (with
-// ".." to go up), the files those of the current directory that match the pattern (without
-// regard to case, so T.TXT shows among *.txt). It starts on the process's current directory.
+// ".." to go up), the files the regular files (or links to them) of the current directory
+// that match the pattern (without regard to case, so T.TXT shows among *.txt). It starts on the
+// process's current directory.
 class FileLists : public QObject {
     Q_OBJECT
   public:

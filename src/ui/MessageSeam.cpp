@@ -18,10 +18,21 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }
 }  // namespace
 
+// Messages can quote the controller or a file: shown as plain text, never as markup.
 void ModalMessageBox::show(const Message& message) {
     QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::Ok,
                     parent_.data());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool ModalMessageBox::ask(const Message& question) {
+    QMessageBox box(boxIcon(question.icon), question.caption, question.text,
+                    QMessageBox::Yes | QMessageBox::No, parent_.data());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace quven

@@ -26,6 +26,8 @@ class MessageSeam {
     virtual ~MessageSeam() = default;
     // Returns when the operator has closed the box.
     virtual void show(const Message& message) = 0;
+    // A question with Yes and No; true for Yes. No is the default and Escape's answer.
+    virtual bool ask(const Message& question) = 0;
 };
 
 // The program's seam: a modal QMessageBox over the given window. Like any modal box in Qt it
@@ -34,6 +36,7 @@ class ModalMessageBox : public MessageSeam {
   public:
     void setParentWindow(QWidget* window) { parent_ = window; }
     void show(const Message& message) override;
+    bool ask(const Message& question) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -364,6 +364,11 @@ Label13|Firmware version|)");
         QCOMPARE(screen.text(QStringLiteral("Label2_0")), QStringLiteral("FUNCTION  Mode 5"));
         QCOMPARE(screen.text(QStringLiteral("Label13")),
                  QStringLiteral("Firmware Version  QUVEN01 V1.20"));
+        // Controller and file text is never read as markup.
+        for (const char* name :
+             {"Label2_0", "Label2_1", "Label13", "Label19", "Label8", "Label9"}) {
+            QCOMPARE(screen.find<QLabel>(QLatin1String(name))->textFormat(), Qt::PlainText);
+        }
 
         QWidget* key = screen.find(QStringLiteral("Command3_5"));
         const QColor buttonFace = paintedBeside(key);

@@ -103,9 +103,9 @@ void PollCycleTest::shortFirmwareReplyIsAskedAgain() {
     QCOMPARE(f.panel().firmwareText(), QStringLiteral("Firmware version"));
     QCOMPARE(f.m().PollState, pollstate::Firmware);
     QVERIFY(!f.m().ReplyPending);
-    // Five characters are shown, line end and all.
+    // Five characters are enough; the one-line label shows them without the line end.
     QCOMPARE(f.ask("V1.\r\n"), QByteArray("VER?\r\n"));
-    QCOMPARE(f.panel().firmwareText(), QStringLiteral("Firmware Version  V1.\r\n"));
+    QCOMPARE(f.panel().firmwareText(), QStringLiteral("Firmware Version  V1."));
     QCOMPARE(f.m().PollState, pollstate::Counter);
 }
 
@@ -210,14 +210,15 @@ void PollCycleTest::timeOutRepeatsTheQuery() {
     }
     QCOMPARE(f.tick(), QByteArrayList{"MODE?\r\n"});
 
-    // An "SRQ" notice does not end the wait, nor does line noise.
+    // An "SRQ" notice does not end the wait; line noise in front of the answer does not hide it.
     f.transport.arrive("SRQ01\r\n");
     QVERIFY(f.m().ReplyPending);
     QCOMPARE(f.console.receiveDisplay.text(), QStringLiteral("SRQ01 received !"));
-    f.transport.arrive("N1\x00\xff\x1b\r\n");
-    QVERIFY(f.m().ReplyPending);
     QCOMPARE(f.m().PollState, pollstate::Mode);
-    QCOMPARE(f.panel().modeText(), QStringLiteral("NORMAL CTRL"));
+    f.transport.arrive("\x01\xfe\x1b\r\nN10000000\r\n");
+    QVERIFY(!f.m().ReplyPending);
+    QCOMPARE(f.m().PollState, pollstate::SpeedRange);
+    QCOMPARE(f.panel().modeText(), QStringLiteral("NORMAL  Axis 0"));
 
     // A manual line that is not answered is not sent again: polling resumes at the counter.
     f.console.manualLine.setText(QStringLiteral("FOO"), 3);
@@ -228,7 +229,7 @@ void PollCycleTest::timeOutRepeatsTheQuery() {
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(f.tick(), QByteArrayList{});
     }
-    QCOMPARE(f.tick(), QByteArrayList{"CNT?\r\n"});
+    QCOMPARE(f.tick(), QByteArrayList{"NCNT0?\r\n"});
     QCOMPARE(f.m().PollState, pollstate::Counter);
 }
 
@@ -312,12 +313,12 @@ void PollCycleTest::manualCommandInterruptsTheCycle() {
     QCOMPARE(f.m().PollState, pollstate::Counter);
     QVERIFY(!f.m().ManualCommandPending);
     QCOMPARE(f.tick(), QByteArrayList{"NX\r\n"});
-    // A manual command's answer is shown whatever bytes it holds.
+    // A manual command's answer is shown whatever bytes it holds, control bytes made visible.
     f.m().ManualCommandPending = true;
     f.m().ReplyPending = false;
     f.tick();
     f.transport.arrive(QByteArray("\x00\xb5\r\n", 4));
-    QCOMPARE(f.console.receiveDisplay.text(), QString::fromLatin1(QByteArray("\x00\xb5\r\n", 4)));
+    QCOMPARE(f.console.receiveDisplay.text(), QString::fromLatin1("\\x00\xb5\r\n"));
     // The text stays in the box: sending it again is one more Enter away.
     QCOMPARE(f.console.manualLine.text(), QStringLiteral("NSPD2?"));
 }

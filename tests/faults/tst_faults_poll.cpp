@@ -30,6 +30,8 @@ class FaultsPollTest : public QObject {
     void byteByByteAndMergedReplies();
     void noticesInTheMiddleOfThePoll();
     void garbageIsNotTakenForReplies();
+    void oddBytesEndTheWait_data();
+    void oddBytesEndTheWait();
     void connectionClosedWhilePolling();
     void refusedConnection();
     void endlessLineStaysBounded();
@@ -127,6 +129,34 @@ void FaultsPollTest::garbageIsNotTakenForReplies() {
     QCOMPARE(b.console.panel.modeText(), QStringLiteral("NORMAL  Axis 0"));
     QCOMPARE(b.console.panel.speedOption(), int(PanelState::SpeedM));
     QCOMPARE(b.console.panel.firmwareText(), QStringLiteral("Firmware Version  QUVEN01 V1.20"));
+    QVERIFY(b.messages.shown.isEmpty());
+}
+
+void FaultsPollTest::oddBytesEndTheWait_data() {
+    QTest::addColumn<int>("odd");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0xB5") << 0xB5 << QString::fromLatin1("\xB5");
+    QTest::newRow("NUL") << 0x00 << QStringLiteral("\\x00");
+    QTest::newRow("DEL") << 0x7F << QStringLiteral("\\x7F");
+}
+
+// A controller whose every answer carries a stray byte is still polled: each answer ends the
+// wait, the cycle goes round, and the byte is shown where the whole answer is.
+void FaultsPollTest::oddBytesEndTheWait() {
+    QFETCH(int, odd);
+    QFETCH(QString, shown);
+    sim::SimFaults faults;
+    faults.oddByteEvery = 1;
+    faults.oddByte = odd;
+    FaultBench b(faults);
+    QVERIFY(b.connectConsole());
+    QVERIFY(b.panelShowsController());
+    QCOMPARE(b.console.panel.firmwareText(), QStringLiteral("Firmware Version  QUVEN01 V1.20"));
+    b.console.manualLine.setText(QStringLiteral("VER?\r\n"), 6);
+    QVERIFY(b.waitFor([&] {
+        return b.console.receiveDisplay.text() ==
+               QStringLiteral("QUVEN01 V1.20") + shown + QStringLiteral("\r\n");
+    }));
     QVERIFY(b.messages.shown.isEmpty());
 }
 

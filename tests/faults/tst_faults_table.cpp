@@ -68,6 +68,7 @@ class FaultsTableTest : public QObject {
     void readUnderFaults();
     void connectionClosedDuringATransfer_data();
     void connectionClosedDuringATransfer();
+    void reconnectWhileTheTableScreenIsShown();
 };
 
 void FaultsTableTest::readUnderFaults_data() {
@@ -76,14 +77,19 @@ void FaultsTableTest::readUnderFaults_data() {
     QTest::addColumn<bool>("merge");
     QTest::addColumn<int>("notices");
     QTest::addColumn<int>("garbage");
+    QTest::addColumn<int>("drop");
+    QTest::addColumn<int>("oddByte");  // every answer ends in it; -1: none
     QTest::addColumn<bool>("complete");
 
-    QTest::newRow("latency below the time-out") << 100 << 0 << false << 0 << 0 << true;
-    QTest::newRow("latency above the time-out") << 400 << 0 << false << 0 << 0 << false;
-    QTest::newRow("byte by byte") << 0 << 1 << false << 0 << 0 << true;
-    QTest::newRow("merged in pairs") << 0 << 0 << true << 0 << 0 << false;
-    QTest::newRow("notices in the middle") << 0 << 0 << false << 45 << 0 << false;
-    QTest::newRow("garbage and binary bytes") << 0 << 0 << false << 0 << 3 << true;
+    QTest::newRow("latency below the time-out") << 100 << 0 << false << 0 << 0 << 0 << -1 << true;
+    QTest::newRow("latency above the time-out") << 400 << 0 << false << 0 << 0 << 0 << -1 << false;
+    QTest::newRow("byte by byte") << 0 << 1 << false << 0 << 0 << 0 << -1 << true;
+    QTest::newRow("merged in pairs") << 0 << 0 << true << 0 << 0 << 0 << -1 << false;
+    QTest::newRow("notices in the middle") << 0 << 0 << false << 45 << 0 << 0 << -1 << false;
+    QTest::newRow("garbage and binary bytes") << 0 << 0 << false << 0 << 3 << 0 << -1 << true;
+    QTest::newRow("every sixth answer lost") << 0 << 0 << false << 0 << 0 << 6 << -1 << true;
+    QTest::newRow("answers ending in 0xB5") << 0 << 0 << false << 0 << 0 << 0 << 0xB5 << true;
+    QTest::newRow("answers ending in NUL") << 0 << 0 << false << 0 << 0 << 0 << 0x00 << true;
 }
 
 void FaultsTableTest::readUnderFaults() {
@@ -92,6 +98,8 @@ void FaultsTableTest::readUnderFaults() {
     QFETCH(bool, merge);
     QFETCH(int, notices);
     QFETCH(int, garbage);
+    QFETCH(int, drop);
+    QFETCH(int, oddByte);
     QFETCH(bool, complete);
 
     FaultBench b;
@@ -106,18 +114,29 @@ void FaultsTableTest::readUnderFaults() {
     faults.mergePairs = merge;
     faults.noticeEveryMs = notices;
     faults.garbageEvery = garbage;
+    faults.dropEvery = drop;
+    faults.oddByteEvery = oddByte >= 0 ? 1 : 0;
+    faults.oddByte = qMax(oddByte, 0);
     b.server.setFaults(faults);
 
     screen.cmdDataRead_Click();
     QVERIFY(b.waitFor([&] { return !screen.tmrTokei.isRunning(); }, 60000));
     QCOMPARE(b.console.module.TableItemType, TableRead::kFinished);
     QVERIFY(screen.status.text().isEmpty());
-    QVERIFY(b.messages.shown.isEmpty());
     const int read = itemsReadCorrectly(screen.table, b.model);
     QVERIFY(read >= 0);  // nothing read wrongly
     if (complete) {
         QCOMPARE(read, 49);
         QCOMPARE(screen.table.Text2(2), QStringLiteral("-0004321"));
+    }
+    // What was not read is told once, and marked; a whole table is not.
+    if (read == 49) {
+        QVERIFY(b.messages.shown.isEmpty());
+        QVERIFY(screen.unread.marked().isEmpty());
+    } else {
+        QCOMPARE(b.messages.shown.size(), 1);
+        QVERIFY(b.messages.shown.first().text.startsWith(QLatin1String("Data Read incomplete")));
+        QCOMPARE(screen.unread.marked().size(), 49 - read);
     }
 
     // Whatever the fault did, the control screen takes over again when the operator goes back.
@@ -157,6 +176,39 @@ void FaultsTableTest::connectionClosedDuringATransfer() {
     if (!write) {
         QVERIFY(itemsReadCorrectly(screen.table, b.model) >= 0);
     }
+}
+
+// Disconnect and Connect while the data-table screen is shown: the status poll stays stopped, so
+// no poll query is sent and no poll answer is read as a table reply; it starts again, with
+// "VER?", when the control screen takes the replies back.
+void FaultsTableTest::reconnectWhileTheTableScreenIsShown() {
+    FaultBench b;
+    QVERIFY(b.connectConsole());
+    QVERIFY(b.panelShowsController());
+    b.model.execute("NCNT2-0004321");
+    TableScreen& screen = b.openTableScreen();
+    QByteArrayList lines;
+    connect(&b.server, &sim::SimServer::lineHandled, &b.server,
+            [&lines](const QByteArray& line) { lines.append(line); });
+
+    b.console.session.Connect_Click();  // Disconnect
+    QVERIFY(b.waitFor([&] { return !b.server.hasClient(); }));
+    QVERIFY(b.connectConsole());
+    QCOMPARE(b.console.Timer2.interval(), 0);
+    QTest::qWait(300);
+    screen.cmdDataRead_Click();
+    QVERIFY(b.waitFor([&] { return !screen.tmrTokei.isRunning(); }, 20000));
+    QCOMPARE(itemsReadCorrectly(screen.table, b.model), 49);
+    QVERIFY(b.messages.shown.isEmpty());
+    for (const char* poll : {"VER?", "MODE?", "SPD?", "LS?", "CNT?"}) {
+        QVERIFY2(!lines.contains(poll), poll);
+    }
+
+    const qsizetype before = lines.size();
+    screen.Command1_Click();
+    QVERIFY(b.waitFor([&] { return lines.size() > before; }));
+    QCOMPARE(lines.at(before), QByteArray("VER?"));
+    QVERIFY(b.panelShowsController());
 }
 
 QTEST_GUILESS_MAIN(FaultsTableTest)

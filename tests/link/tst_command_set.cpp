@@ -24,6 +24,7 @@ class CommandSetTest : public QObject {
     void serviceRequest();
     void lineNoise_data();
     void lineNoise();
+    void shownValues();
 };
 
 void CommandSetTest::builders_data() {
@@ -229,7 +230,7 @@ void CommandSetTest::serviceRequest() {
 
 void CommandSetTest::lineNoise_data() {
     QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<QByteArray>("answer");  // "<none>": noise alone
+    QTest::addColumn<QByteArray>("answer");
     QTest::newRow("plain answer") << QByteArray("+0000001\r\n") << QByteArray("+0000001\r\n");
     QTest::newRow("a lone line feed") << QByteArray("\n") << QByteArray("\n");
     QTest::newRow("tab and blanks are plain")
@@ -238,18 +239,32 @@ void CommandSetTest::lineNoise_data() {
         << QByteArray("\x01\xfe\x80\r\nSPDH\r\n") << QByteArray("SPDH\r\n");
     QTest::newRow("noise behind stays")
         << QByteArray("SPDH\r\n\xff\r\n") << QByteArray("SPDH\r\n\xff\r\n");
-    QTest::newRow("noise alone") << QByteArray("\x00\x1b[2J\r\n") << QByteArray("<none>");
-    QTest::newRow("noise within the line") << QByteArray(
-                                                  "+00\xb5"
-                                                  "00000\r\n")
-                                           << QByteArray("<none>");
+    // Nothing plain behind it: an answer with odd bytes, which must end the wait.
+    QTest::newRow("odd bytes alone")
+        << QByteArray("\x00\x1b[2J\r\n", 7) << QByteArray("\x00\x1b[2J\r\n", 7);
+    QTest::newRow("an odd byte within the line") << QByteArray(
+                                                        "+00\xb5"
+                                                        "00000\r\n")
+                                                 << QByteArray(
+                                                        "+00\xb5"
+                                                        "00000\r\n");
+    QTest::newRow("noise in front of an odd answer")
+        << QByteArray("\x01\xfe\r\nVER\x7f\r\n") << QByteArray("VER\x7f\r\n");
 }
 
 void CommandSetTest::lineNoise() {
     QFETCH(QByteArray, block);
     QFETCH(QByteArray, answer);
-    const std::optional<QString> found = withoutLeadingNoise(QString::fromLatin1(block));
-    QCOMPARE(found ? found->toLatin1() : QByteArray("<none>"), answer);
+    QCOMPARE(withoutLeadingNoise(QString::fromLatin1(block)).toLatin1(), answer);
+}
+
+void CommandSetTest::shownValues() {
+    // Odd bytes are made visible; a one-line value stops at its line end.
+    QCOMPARE(visibleText(QString::fromLatin1("A\x00\x7f\x1b\xb5\tB\r\n", 9)),
+             QString::fromLatin1("A\\x00\\x7F\\x1B\xb5\tB\r\n"));
+    QCOMPARE(oneLineValue(QStringLiteral("OK\r\n")), QStringLiteral("OK"));
+    QCOMPARE(oneLineValue(QStringLiteral("12\n34")), QStringLiteral("12"));
+    QCOMPARE(oneLineValue(QString::fromLatin1("+0\x00\r", 4)), QStringLiteral("+0\\x00"));
 }
 
 QTEST_APPLESS_MAIN(CommandSetTest)

@@ -1,13 +1,53 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
 #include "FileBytes.h"
 
 #include "link/HostHistory.h"
 
 using namespace quven;
 
-namespace {}  // namespace
+namespace {
+
+// A file system of a few KiB of its own, a tmpfs on a temporary folder, to be filled up. It
+// needs root and mount: `mounted` says whether it got them.
+struct TinyDisk {
+    TinyDisk() {
+        mounted = dir.isValid() && ::mount("tmpfs", QFile::encodeName(dir.path()).constData(),
+                                           "tmpfs", 0, "size=16k") == 0;
+    }
+    ~TinyDisk() {
+        if (mounted) {
+            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+        }
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    // Writes a file named "filler" until not one byte more fits.
+    bool fill() const {
+        const int fd = ::open(QFile::encodeName(path(QStringLiteral("filler"))).constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const QByteArray block(4096, 'f');
+        ssize_t written = fd < 0 ? -1 : 1;
+        while (written > 0) {
+            written = ::write(fd, block.constData(), block.size());
+        }
+        const bool full = written < 0 && errno == ENOSPC;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return full;
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
+};
+
+}  // namespace
 
 // "MainfRM_L.Log": one line of six comma-terminated hosts, most recent first.
 class HostHistoryTest : public QObject {
@@ -19,6 +59,8 @@ class HostHistoryTest : public QObject {
     void remembersTheWayTheConnectSequenceDoes();
     void savesOneLineOfSixFields();
     void failedSaveKeepsTheOldFile();
+    void fullDiskKeepsTheOldFile();
+    void specialFilesAreNoHistory();
 };
 
 void HostHistoryTest::loadsWhatCanBeRead_data() {
@@ -48,6 +90,11 @@ void HostHistoryTest::loadsWhatCanBeRead_data() {
         << true;
     QTest::newRow("blanks are part of the host")
         << QByteArray(" a ,,,,,,\r\n") << QStringList{" a ", "", "", "", "", ""} << true;
+    QTest::newRow("a byte-order mark at the start is skipped")
+        << QByteArray(
+               "\xEF\xBB\xBF"
+               "host,,,,,,\r\n")
+        << QStringList{"host", "", "", "", "", ""} << true;
 }
 
 void HostHistoryTest::loadsWhatCanBeRead() {
@@ -126,6 +173,37 @@ void HostHistoryTest::failedSaveKeepsTheOldFile() {
     QVERIFY(hosthistory::save(path, {QStringLiteral("old")}));
     QVERIFY(!hosthistory::save(path, {QStringLiteral("\u65e5\u672c")}));
     QCOMPARE(readBytes(path), QByteArray("old,,,,,,\r\n"));
+}
+
+void HostHistoryTest::fullDiskKeepsTheOldFile() {
+    TinyDisk disk;
+    if (!disk.mounted) {
+        QSKIP("a full disk is a small tmpfs: needs root and mount");
+    }
+    const QString path = disk.path(hosthistory::kFileName);
+    writeBytes(path, "old,,,,,,\r\n");
+    QVERIFY(disk.fill());
+
+    QString reason;
+    QVERIFY(!hosthistory::save(path, {QStringLiteral("new")}, &reason));
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(readBytes(path), QByteArray("old,,,,,,\r\n"));
+}
+
+void HostHistoryTest::specialFilesAreNoHistory() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(hosthistory::kFileName);
+    if (::geteuid() != 0 || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
+        QSKIP("the FIFO cases run as root only");
+    }
+    const QString zero = dir.filePath(QStringLiteral("zero.log"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+    // Read as if there were no file: without waiting for a writer, without reading forever.
+    for (const QString& path : {fifo, zero}) {
+        const hosthistory::Loaded loaded = hosthistory::load(path);
+        QVERIFY(loaded.entries.isEmpty());
+        QVERIFY(!loaded.complete);
+    }
 }
 
 QTEST_GUILESS_MAIN(HostHistoryTest)

@@ -91,10 +91,7 @@ void SendFailureTest::sendsWholeLinesOnAnEstablishedConnection() {
     QStringList blocks;
     struct Recorder : ControlReplyBranch {
         QStringList* blocks;
-        bool handleControlReply(const QString& block) override {
-            blocks->append(block);
-            return true;
-        }
+        void handleControlReply(const QString& block) override { blocks->append(block); }
     } recorder;
     recorder.blocks = &blocks;
     f.console.dispatcher.setControlBranch(&recorder);

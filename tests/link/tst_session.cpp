@@ -64,7 +64,7 @@ class SessionTest : public QObject {
     void portTextConversion_data();
     void portTextConversion();
     void refusedConnectionsTakeTheFailureStep();
-    void unwritableHistoryFailsAfterTheLabels();
+    void unwritableHistoryIsToldOnceAndTheSessionOpens();
     void cancelOnlyChangesTheCaption();
     void dialogIsKeptUntilItsCloseBox();
     void quitAndWindowClose();
@@ -235,17 +235,27 @@ void SessionTest::refusedConnectionsTakeTheFailureStep() {
     QCOMPARE(f.messages.shown.size(), 1);
 }
 
-void SessionTest::unwritableHistoryFailsAfterTheLabels() {
+void SessionTest::unwritableHistoryIsToldOnceAndTheSessionOpens() {
     SessionFixture f;
     f.console.session.setHistoryPath(f.dir.filePath(QStringLiteral("missing/MainfRM_L.Log")));
     f.connectTo(QStringLiteral("127.0.0.1"), QStringLiteral("7777"));
 
-    QCOMPARE(f.messages.shown, QList<Message>{kWrongPort});
-    QVERIFY(!f.m().Connected);
-    QCOMPARE(f.transport.closeCount, 1);
+    // The operator reaches the controller, and is told why the host will not be offered again.
+    QVERIFY(f.m().Connected);
+    QCOMPARE(f.console.Timer2.interval(), 50);
+    QCOMPARE(f.transport.closeCount, 0);
     QCOMPARE(f.controls().hostLabel(), QStringLiteral("Host Name 127.0.0.1"));
-    QCOMPARE(f.controls().portLabel(), QStringLiteral("Port No. 7777"));
-    QVERIFY(f.console.session.connectForm()->isShown());
+    QVERIFY(!f.console.session.connectForm()->isShown());
+    QCOMPARE(f.messages.shown.size(), 1);
+    QVERIFY(f.messages.shown.first().text.contains(QLatin1String("MainfRM_L.Log")));
+    QVERIFY(!f.messages.shown.first().text.contains(QLatin1String("Wrong port number")));
+
+    // Once in a run, not at every connect.
+    f.console.session.Connect_Click();
+    f.console.session.Connect_Click();
+    f.console.session.ConnectButton_Click();
+    QVERIFY(f.m().Connected);
+    QCOMPARE(f.messages.shown.size(), 1);
 }
 
 void SessionTest::cancelOnlyChangesTheCaption() {

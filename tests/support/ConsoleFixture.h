@@ -10,10 +10,7 @@
 // Records every block the control screen's reader would get.
 class RecordedControlReplies : public quven::ControlReplyBranch {
   public:
-    bool handleControlReply(const QString& block) override {
-        blocks.append(block);
-        return true;
-    }
+    void handleControlReply(const QString& block) override { blocks.append(block); }
     QStringList blocks;
 };
 

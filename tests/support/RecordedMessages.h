@@ -15,6 +15,11 @@ class RecordedMessages : public quven::MessageSeam {
             whileShown(message);
         }
     }
+    // Questions are recorded apart from the messages and answered with `answer`.
+    bool ask(const quven::Message& question) override {
+        asked.append(question);
+        return answer;
+    }
 
     QStringList texts() const {
         QStringList list;
@@ -25,5 +30,7 @@ class RecordedMessages : public quven::MessageSeam {
     }
 
     QList<quven::Message> shown;
+    QList<quven::Message> asked;
+    bool answer = true;
     std::function<void(const quven::Message&)> whileShown;
 };

@@ -295,6 +295,25 @@ Command1|To Control Screen|Quit Editor)");
         }
     }
 
+    void marksTheCellsNotRead() {
+        Window w;
+        using namespace tableitems;
+        w.screen.unread.mark({item(Speeds, 3), item(Switches, 9)});
+        QWidget* hspd = w.find(indexed("Text1", ti::speed(3, ti::Hspd)));
+        QWidget* axis = w.find(indexed("Check2", ti::axisReverse(1, 7)));
+        QCOMPARE(backColour(hspd), colours::NotRead);
+        QCOMPARE(backColour(axis), colours::NotRead);
+        QVERIFY(!hspd->toolTip().isEmpty());
+        QVERIFY(!backColour(w.find(indexed("Text2", 3))).isValid());
+        // An edit, a load or a read takes the mark away.
+        QTest::keyClick(w.find(indexed("Text1", ti::speed(3, ti::Rate))), Qt::Key_5);
+        QVERIFY(!backColour(hspd).isValid());
+        QVERIFY(hspd->toolTip().isEmpty());
+        QCOMPARE(backColour(axis), colours::NotRead);
+        w.screen.unread.clearAll();
+        QCOMPARE(backColour(axis), colours::Peach);
+    }
+
     void paintsItsColours() {
         Window window;
         QCOMPARE(backColour(&window.frm), colours::Peach);

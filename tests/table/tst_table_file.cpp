@@ -1,6 +1,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
 #include "FileBytes.h"
 
 #include "TableFixture.h"
@@ -27,6 +33,43 @@ QByteArray fileWith(const QMap<int, QByteArray>& values) {
 }
 QByteArray fileWith(int field, const QByteArray& value) {
     return fileWith({{field, value}});
+}
+
+// A file system of a few KiB of its own, a tmpfs on a temporary folder, to be filled up. It
+// needs root and mount: `mounted` says whether it got them.
+struct TinyDisk {
+    TinyDisk() {
+        mounted = dir.isValid() && ::mount("tmpfs", QFile::encodeName(dir.path()).constData(),
+                                           "tmpfs", 0, "size=16k") == 0;
+    }
+    ~TinyDisk() {
+        if (mounted) {
+            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+        }
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    // Writes a file named "filler" until not one byte more fits.
+    bool fill() const {
+        const int fd = ::open(QFile::encodeName(path(QStringLiteral("filler"))).constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const QByteArray block(4096, 'f');
+        ssize_t written = fd < 0 ? -1 : 1;
+        while (written > 0) {
+            written = ::write(fd, block.constData(), block.size());
+        }
+        const bool full = written < 0 && errno == ENOSPC;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return full;
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
+};
+
+bool isFifo(const QString& path) {
+    struct stat status;
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
 struct FileFixture : TableFixture {
@@ -58,6 +101,9 @@ class TableFileTest : public QObject {
     void failedSaveIsReported();
     void loadDuringATransferDoesNotClear();
     void fileListsFollowTheFolder();
+    void fullDiskKeepsTheOldFile();
+    void onlyRegularFilesAreListedLoadedOrReplaced();
+    void byteOrderMarkIsSkipped();
 };
 
 void TableFileTest::savesAClearedTableExactly() {
@@ -269,6 +315,77 @@ void TableFileTest::fileListsFollowTheFolder() {
     QCOMPARE(lists.directory(), QStringLiteral("/"));
     QCOMPARE(lists.pathOf(QStringLiteral("t.txt")), QStringLiteral("/t.txt"));
     QVERIFY(!lists.folders().contains(QStringLiteral("..")));
+}
+
+void TableFileTest::fullDiskKeepsTheOldFile() {
+    TinyDisk disk;
+    if (!disk.mounted) {
+        QSKIP("a full disk is a small tmpfs: needs root and mount");
+    }
+    const QString path = disk.path(QStringLiteral("t.txt"));
+    const QByteArray old = fileWith(1, "old");
+    writeBytes(path, old);
+    QVERIFY(disk.fill());
+
+    const std::optional<QString> error = tablefile::save(path, QString::fromLatin1(clearedLine()));
+    QVERIFY(error);
+    QVERIFY(!error->isEmpty());
+    QCOMPARE(readBytes(path), old);
+    QCOMPARE(QDir(disk.dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"filler", "t.txt"}));  // no half-written file left behind
+}
+
+void TableFileTest::onlyRegularFilesAreListedLoadedOrReplaced() {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
+    if (::geteuid() != 0 || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
+        QSKIP("the FIFO cases run as root only");
+    }
+    const QString fifoLink = dir.filePath(QStringLiteral("t.txt"));
+    QVERIFY(QFile::link(fifo, fifoLink));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.txt"))));
+    const QString plain = dir.filePath(QStringLiteral("plain.txt"));
+    const QString plainLink = dir.filePath(QStringLiteral("link.txt"));
+    writeBytes(plain, fileWith(1, "1234"));
+    QVERIFY(QFile::link(plain, plainLink));
+
+    FileLists lists(QStringLiteral("*.txt"));
+    lists.setDirectory(dir.path());
+    QCOMPARE(lists.files(), (QStringList{"link.txt", "plain.txt"}));
+
+    // A load neither waits for a FIFO's writer nor reads a device without end.
+    for (const char* name : {"fifo.txt", "t.txt", "zero.txt"}) {
+        const tablefile::Loaded loaded = tablefile::load(dir.filePath(QLatin1String(name)));
+        QCOMPARE(loaded.error, QStringLiteral("it is not a regular file"));
+        QVERIFY(loaded.fields.isEmpty());
+    }
+    QCOMPARE(tablefile::load(plainLink).fields.value(0), QStringLiteral("1234"));
+
+    // A save does not replace what a link leads to unless it is a regular file.
+    const QString line = QString::fromLatin1(clearedLine());
+    const std::optional<QString> refused = tablefile::save(fifoLink, line);
+    QVERIFY(refused);
+    QCOMPARE(*refused, QStringLiteral("it is not a regular file"));
+    QVERIFY(isFifo(fifo));
+    QVERIFY(QFileInfo(fifoLink).isSymLink());
+    QVERIFY(!tablefile::save(plainLink, line));
+    QVERIFY(QFileInfo(plainLink).isSymLink());
+    QCOMPARE(readBytes(plain), clearedLine() + "\r\n");
+}
+
+void TableFileTest::byteOrderMarkIsSkipped() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bom.txt"));
+    writeBytes(path, "\xEF\xBB\xBF" + fileWith(1, "1234"));
+    QCOMPARE(tablefile::load(path).fields.value(0), QStringLiteral("1234"));
+
+    // Only at the very start of the file: in front of a later line it is that line's text.
+    writeBytes(path,
+               "\xEF\xBB\xBF"
+               "x\r\n\xEF\xBB\xBF" +
+                   fileWith(1, "1234"));
+    QCOMPARE(tablefile::load(path).fields.value(0), QString::fromLatin1("\xEF\xBB\xBF"
+                                                                        "1234"));
 }
 
 QTEST_MAIN(TableFileTest)

@@ -105,10 +105,11 @@ void TableReadTest::readsTheWholeTableInOrder() {
 void TableReadTest::appliesEachReplyLayout() {
     TableFixture f;
     f.screen.cmdDataRead_Click();
-    // A position is taken as it stands, even when it is no number.
+    // A position is taken as it stands, even when it is no number; the line end stays out of
+    // the one-line box.
     QCOMPARE(f.readTick(), QByteArrayList{"NCNT0?\r\n"});
     f.transport.arrive("OK\r\n");
-    QCOMPARE(f.table().Text2(0), QStringLiteral("OK\r\n"));
+    QCOMPARE(f.table().Text2(0), QStringLiteral("OK"));
     QCOMPARE(f.m().TableItemIndex, 1);
 
     // A switch block with an unknown drive letter selects no drive.
@@ -123,13 +124,13 @@ void TableReadTest::appliesEachReplyLayout() {
     QVERIFY(!f.table().Check2(ti::normalSwitch(4, ti::CwlsNc)));
     QVERIFY(!f.table().Check2(ti::normalSwitch(4, ti::CcwlsEnable)));
 
-    // Short speeds leave what they do not reach empty.
+    // Short speeds leave what they do not reach empty, and the line end out.
     f.m().TableItemType = 1;
     f.m().TableItemIndex = 12;
     QCOMPARE(f.readTick(), QByteArrayList{"FSPD4?\r\n"});
     f.transport.arrive("FSPD4:12345/1\r\n");
     QCOMPARE(f.table().Text1(ti::speed(12, ti::Hspd)), QStringLiteral("12345"));
-    QCOMPARE(f.table().Text1(ti::speed(12, ti::Mspd)), QStringLiteral("1\r\n"));
+    QCOMPARE(f.table().Text1(ti::speed(12, ti::Mspd)), QStringLiteral("1"));
     QVERIFY(f.table().Text1(ti::speed(12, ti::Lspd)).isEmpty());
 
     // The limit stop always leaves one button of each pair selected, and ends the read.
@@ -150,11 +151,19 @@ void TableReadTest::timeOutSkipsTheRestOfTheGroupOnly() {
     f.m().TableItemType = 1;
     f.m().TableItemIndex = 5;
     QCOMPARE(f.readTick(), QByteArrayList{"NSPD5?\r\n"});
+    // The 11th tick without a reply drops the wait; the next asks again, twice.
+    for (int again = 0; again < 2; ++again) {
+        for (int tick = 1; tick <= 11; ++tick) {
+            QCOMPARE(f.readTick(), QByteArrayList{});
+        }
+        QCOMPARE(f.m().TableItemType, 1);
+        QCOMPARE(f.readTick(), QByteArrayList{"NSPD5?\r\n"});
+    }
     for (int tick = 1; tick <= 10; ++tick) {
         QCOMPARE(f.readTick(), QByteArrayList{});
         QCOMPARE(f.m().TableItemType, 1);
     }
-    // The 11th tick without a reply gives up the speeds of rows 5 to 15, not the read.
+    // The 11th tick after the third query gives up the speeds of rows 5 to 15, not the read.
     QCOMPARE(f.readTick(), QByteArrayList{});
     QCOMPARE(f.m().TableItemType, 2);
     QCOMPARE(f.m().TableItemIndex, 0);
@@ -168,13 +177,28 @@ void TableReadTest::timeOutSkipsTheRestOfTheGroupOnly() {
     f.m().TableItemType = 3;
     f.m().TableItemIndex = 0;
     f.m().ReplyPending = false;
-    QCOMPARE(f.readTick(), QByteArrayList{"SLS?\r\n"});
-    for (int tick = 0; tick < 11; ++tick) {
-        QCOMPARE(f.readTick(), QByteArrayList{});
+    for (int attempt = 0; attempt < TableRead::kAttempts; ++attempt) {
+        QCOMPARE(f.readTick(), QByteArrayList{"SLS?\r\n"});
+        for (int tick = 0; tick < 11; ++tick) {
+            QCOMPARE(f.readTick(), QByteArrayList{});
+        }
     }
     QCOMPARE(f.m().TableItemType, TableRead::kFinished);
+    QVERIFY(f.messages.shown.isEmpty());
     QCOMPARE(f.readTick(), QByteArrayList{});
     QVERIFY(!f.screen.tmrTokei.isRunning());
+
+    // The operator is told what is missing, once, and the cells not read are marked.
+    QCOMPARE(f.messages.shown.size(), 1);
+    QVERIFY(f.messages.shown.first().text.startsWith(QLatin1String("Data Read incomplete")));
+    QVERIFY(f.messages.shown.first().text.contains(
+        QLatin1String("49 of the 49 items were not read, as the controller did not answer: "
+                      "NORMAL MODE CH 0 POS, NORMAL MODE CH 1 POS, ")));
+    QVERIFY(f.screen.status.text().isEmpty());
+    QVERIFY(f.screen.unread.isMarked(tableitems::item(tableitems::Speeds, 15)));
+    QVERIFY(f.screen.unread.isMarked(tableitems::item(tableitems::LimitStop, 0)));
+    QCOMPARE(f.readTick(), QByteArrayList{});
+    QCOMPARE(f.messages.shown.size(), 1);
 }
 
 void TableReadTest::blocksNoQueryAwaitsAreKeptFromTheTable() {
@@ -187,10 +211,10 @@ void TableReadTest::blocksNoQueryAwaitsAreKeptFromTheTable() {
     f.m().TableItemType = 1;
     f.m().TableItemIndex = 15;
     QCOMPARE(f.readTick(), QByteArrayList{"FSPD7?\r\n"});
-    // A notice, line noise and a late reply to an earlier query are not the reply: the wait
-    // goes on.
+    // A notice and a late reply to an earlier query, line noise in front or not, are not the
+    // reply: the wait goes on.
     f.transport.arrive("SRQ01\r\n");
-    f.transport.arrive("FSPD7\x01\xfe\r\n");
+    f.transport.arrive("\x01\xfe\r\nNSPD5:00001/00002/00003/04\r\n");
     f.transport.arrive("NSPD5:00001/00002/00003/04\r\n");
     QVERIFY(f.m().ReplyPending);
     QCOMPARE(f.m().TableItemIndex, 15);

@@ -14,6 +14,7 @@ class TableWriteTest : public QObject {
     void stopLeavesTheRestUnsent();
     void carriesOnBehindTheControlScreen();
     void failedSendStopsTheWrite();
+    void asksBeforeSendingWhatWasNotRead();
 };
 
 void TableWriteTest::writesAClearedTable() {
@@ -152,6 +153,54 @@ void TableWriteTest::failedSendStopsTheWrite() {
     QCOMPARE(f.messages.texts(), QStringList{"Not connected !"});
     QVERIFY(!f.screen.tmrWrite.isRunning());
     QVERIFY(!f.m().Connected);
+}
+
+void TableWriteTest::asksBeforeSendingWhatWasNotRead() {
+    using namespace tableitems;
+    TableFixture f;
+    for (int index = 0; index < DataTable::kText1Count; ++index) {
+        f.table().setText1(index, QStringLiteral("1"));
+    }
+    for (int row = 0; row < ti::kRowCount; ++row) {
+        f.table().setText2(ti::position(row), QStringLiteral("+0000001"));
+    }
+    // A table with every field filled and read is written at once.
+    f.screen.cmdDataWrite_Click();
+    QVERIFY(f.messages.asked.isEmpty());
+    QVERIFY(f.screen.tmrWrite.isRunning());
+    f.screen.Command2_Click();
+
+    // An empty position and the speeds a read left unread: No sends and changes nothing.
+    f.table().setText2(ti::position(3), QString());
+    f.screen.unread.mark({item(Speeds, 9), item(Switches, 2)});
+    f.messages.answer = false;
+    const qsizetype sentBefore = f.transport.sent.size();
+    f.screen.cmdDataWrite_Click();
+    QCOMPARE(f.messages.asked.size(), 1);
+    QVERIFY(f.messages.asked.first().text.contains(
+        QLatin1String("6 field(s) that are empty or were not read from the controller: NORMAL "
+                      "MODE CH 3 POS, FUNCTION MODE 1 HSPD, FUNCTION MODE 1 MSPD, ")));
+    QVERIFY(f.messages.asked.first().text.contains(QLatin1String("and 1 more")));
+    QVERIFY(!f.screen.tmrWrite.isRunning());
+    QCOMPARE(f.transport.sent.size(), sentBefore);
+    QVERIFY(f.table().Text2(ti::position(3)).isEmpty());
+
+    // Yes writes as before. An edit of a marked item takes its mark away.
+    f.table().setCheck2(ti::normalSwitch(2, ti::CwlsEnable), true);
+    QVERIFY(!f.screen.unread.isMarked(item(Switches, 2)));
+    f.messages.answer = true;
+    f.screen.cmdDataWrite_Click();
+    QCOMPARE(f.messages.asked.size(), 2);
+    QVERIFY(f.screen.tmrWrite.isRunning());
+    QCOMPARE(f.table().Text2(ti::position(3)), QStringLiteral("0"));
+
+    // A write refused while a read runs is refused without the question.
+    f.screen.Command2_Click();
+    f.screen.cmdDataRead_Click();
+    f.screen.cmdDataWrite_Click();
+    QCOMPARE(f.messages.asked.size(), 2);
+    QCOMPARE(f.messages.texts().size(), 1);
+    QVERIFY(f.messages.texts().first().startsWith(QLatin1String("The table is being read !")));
 }
 
 QTEST_MAIN(TableWriteTest)
