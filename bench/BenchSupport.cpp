@@ -19,7 +19,7 @@
 #include <numeric>
 
 #include "app/Console.h"
-#include "app/Module1.h"
+#include "core/Module1.h"
 
 namespace bench {
 

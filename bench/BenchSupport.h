@@ -15,8 +15,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/MessageSeam.h"
 #include "link/TcpTransport.h"
-#include "ui/MessageSeam.h"
 
 namespace quven {
 class Console;

@@ -7,7 +7,7 @@
 
 #include "StartupProbe.h"
 #include "app/ConsoleProgram.h"
-#include "control/MainFrm.h"
+#include "ui/control/MainFrm.h"
 
 int main(int argc, char* argv[]) {
     bench::StartupProbe probe;

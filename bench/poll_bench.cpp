@@ -28,8 +28,8 @@
 
 #include "BenchSupport.h"
 #include "app/Console.h"
-#include "app/Module1.h"
-#include "ui/IntervalTimer.h"
+#include "core/IntervalTimer.h"
+#include "core/Module1.h"
 
 namespace {
 

@@ -37,7 +37,7 @@
 
 #include "BenchSupport.h"
 #include "app/Console.h"
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "link/LineTransport.h"
 
 namespace {

@@ -36,13 +36,13 @@
 #include "BenchSupport.h"
 #include "TableCheck.h"
 #include "app/Console.h"
-#include "app/Module1.h"
+#include "core/IntervalTimer.h"
+#include "core/Module1.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
 #include "table/TableRead.h"
 #include "table/TableScreen.h"
 #include "table/TableWrite.h"
-#include "ui/IntervalTimer.h"
 
 namespace {
 

@@ -45,16 +45,16 @@
 
 #include "FuzzSupport.h"
 #include "app/Console.h"
+#include "core/CommandSet.h"
+#include "core/MessageSeam.h"
 #include "link/CommandChannel.h"
-#include "link/CommandSet.h"
-#include "link/ConnectForm.h"
+#include "link/ConnectDialogModel.h"
 #include "link/LineTransport.h"
 #include "table/DataTable.h"
 #include "table/TableFile.h"
 #include "table/TableRead.h"
 #include "table/TableScreen.h"
 #include "table/TableWrite.h"
-#include "ui/MessageSeam.h"
 
 using namespace quven;
 
@@ -412,7 +412,7 @@ class Harness {
             return;
         }
         console.session.Connect_Click();
-        if (ConnectForm* form = console.session.connectForm()) {
+        if (ConnectDialogModel* form = console.session.connectDialogModel()) {
             form->setHostText(QStringLiteral("127.0.0.1"));
             form->setPortText(QStringLiteral("7777"));
             console.session.ConnectButton_Click();

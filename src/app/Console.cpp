@@ -4,7 +4,7 @@ namespace quven {
 
 Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer::Mode timerMode)
     : Timer2(timerMode),
-      dispatcher(module, receiveDisplay),
+      dispatcher(module),
       channel(module, transport, messages, dispatcher),
       session(module, transport, Timer2, sessionControls, messages),
       manualLine(module, messages),
@@ -17,6 +17,8 @@ Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer:
                      &Session::dropAfterFailedSend);
     QObject::connect(&Timer2, &IntervalTimer::timeout, &Timer2, [this] { poll.Timer2_Timer(); });
     dispatcher.setControlBranch(&poll);
+    QObject::connect(&dispatcher, &ReplyDispatcher::serviceRequestNoticed, &receiveDisplay,
+                     &ReceiveDisplay::setText);
 }
 
 TableScreen::Links Console::tableLinks() {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/Module1.h"
 #include "control/OperatorCommands.h"
 #include "control/PanelState.h"
 #include "control/PollCycle.h"
 #include "control/ScreenChange.h"
+#include "core/IntervalTimer.h"
+#include "core/Module1.h"
 #include "link/CommandChannel.h"
 #include "link/ManualLine.h"
 #include "link/ReceiveDisplay.h"
@@ -12,7 +13,6 @@
 #include "link/Session.h"
 #include "link/SessionControls.h"
 #include "table/TableScreen.h"
-#include "ui/IntervalTimer.h"
 
 namespace quven {
 

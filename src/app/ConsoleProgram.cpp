@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "control/MainFrm.h"
-#include "ui/WidgetLook.h"
+#include "ui/control/MainFrm.h"
+#include "ui/kit/WidgetLook.h"
 
 namespace quven {
 

@@ -3,7 +3,7 @@
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
 #include "link/TcpTransport.h"
-#include "ui/MessageSeam.h"
+#include "ui/kit/ModalMessageBox.h"
 
 class QApplication;
 

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 #include "app/Console.h"
-#include "control/MainFrm.h"
-#include "link/ConnectFrm.h"
 #include "table/TableScreen.h"
+#include "ui/control/MainFrm.h"
+#include "ui/link/ConnectFrm.h"
 
 namespace quven {
 
@@ -14,9 +14,9 @@ ConsoleWindows::ConsoleWindows(Console& console)
       mainFrm_(std::make_unique<MainFrm>(ControlScreenParts{
           console.session, console.sessionControls, console.receiveDisplay, console.panel,
           console.commands, console.manualLine, console.screenChange})) {
-    connect(&console_.session, &Session::connectFormCreated, this,
+    connect(&console_.session, &Session::connectDialogModelCreated, this,
             &ConsoleWindows::createConnectFrm);
-    connect(&console_.session, &Session::connectFormDiscarded, this,
+    connect(&console_.session, &Session::connectDialogModelDiscarded, this,
             &ConsoleWindows::discardConnectFrm);
     connect(&console_.session, &Session::endProgram, this, &ConsoleWindows::endProgram);
     connect(mainFrm_.get(), &MainFrm::closeAccepted, this, &ConsoleWindows::endProgram);
@@ -43,7 +43,7 @@ void ConsoleWindows::showSetupFrm() {
     setupFrm_->activateWindow();
 }
 
-void ConsoleWindows::createConnectFrm(ConnectForm* form) {
+void ConsoleWindows::createConnectFrm(ConnectDialogModel* form) {
     connectFrm_ = new ConnectFrm(*form, console_.session, mainFrm_.get());
 }
 

@@ -4,13 +4,13 @@
 #include <QPointer>
 #include <memory>
 
-#include "link/ConnectFrm.h"
-#include "table/SetupFrm.h"
+#include "ui/link/ConnectFrm.h"
+#include "ui/table/SetupFrm.h"
 
 namespace quven {
 
 class Console;
-class ConnectForm;
+class ConnectDialogModel;
 class MainFrm;
 
 // Creates the console's windows and owns their lifetimes: the control screen at start, the
@@ -27,7 +27,7 @@ class ConsoleWindows : public QObject {
     SetupFrm* setupFrm() const { return setupFrm_.data(); }
 
   private:
-    void createConnectFrm(ConnectForm* form);
+    void createConnectFrm(ConnectDialogModel* form);
     void discardConnectFrm();
     void showSetupFrm();
     void endProgram();

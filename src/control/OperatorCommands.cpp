@@ -1,9 +1,9 @@
 #include "control/OperatorCommands.h"
 
 #include "control/PanelState.h"
+#include "core/CommandSet.h"
+#include "core/NumberText.h"
 #include "link/CommandChannel.h"
-#include "link/CommandSet.h"
-#include "link/NumberText.h"
 #include "link/ReceiveDisplay.h"
 
 namespace quven {

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/Module1.h"
+#include "core/Module1.h"
 
 namespace quven {
 

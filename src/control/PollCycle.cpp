@@ -2,8 +2,8 @@
 
 #include "control/OperatorCommands.h"
 #include "control/PanelState.h"
+#include "core/CommandSet.h"
 #include "link/CommandChannel.h"
-#include "link/CommandSet.h"
 #include "link/ManualLine.h"
 #include "link/ReceiveDisplay.h"
 

@@ -1,7 +1,7 @@
 #include "control/ScreenChange.h"
 
-#include "ui/IntervalTimer.h"
-#include "ui/MessageSeam.h"
+#include "core/IntervalTimer.h"
+#include "core/MessageSeam.h"
 
 namespace quven {
 

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "core/MessageSeam.h"
 #include "link/LineTransport.h"
 #include "link/ReplyDispatcher.h"
-#include "ui/MessageSeam.h"
 
 namespace quven {
 

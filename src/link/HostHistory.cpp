@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "link/NextField.h"
-#include "link/TextFile.h"
+#include "core/NextField.h"
+#include "core/TextFile.h"
 
 namespace quven::hosthistory {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/MessageSeam.h"
+#include "core/MessageSeam.h"
 
 namespace quven {
 

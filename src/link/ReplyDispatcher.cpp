@@ -1,18 +1,17 @@
 #include "link/ReplyDispatcher.h"
 
-#include "link/CommandSet.h"
-#include "link/ReceiveDisplay.h"
+#include "core/CommandSet.h"
 
 namespace quven {
 
-ReplyDispatcher::ReplyDispatcher(Module1& module, ReceiveDisplay& receiveDisplay)
-    : module_(module), receiveDisplay_(receiveDisplay) {}
+ReplyDispatcher::ReplyDispatcher(Module1& module, QObject* parent)
+    : QObject(parent), module_(module) {}
 
 void ReplyDispatcher::DispatchReply(const QString& block) {
     if (module_.ScreenMode == screenmode::Control) {
         if (commands::isServiceRequest(block)) {
             // A notice, not a reply: the poll keeps waiting for the reply it expects.
-            receiveDisplay_.setText(commands::serviceRequestNotice(block));
+            Q_EMIT serviceRequestNoticed(commands::serviceRequestNotice(block));
             return;
         }
         if (controlBranch_ != nullptr) {

@@ -1,20 +1,20 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "link/ReplyBranches.h"
 
 namespace quven {
 
-class ReceiveDisplay;
-
 // Replies carry no tag: the dispatcher gives each block to the window that owns the replies
-// (ScreenMode), shows the controller's "SRQ" notice on the control screen, and clears the wait
-// that lets the waiting sender send its next query.
-class ReplyDispatcher {
+// (ScreenMode), tells of the controller's "SRQ" notice while the control screen owns them, and
+// clears the wait that lets the waiting sender send its next query.
+class ReplyDispatcher : public QObject {
+    Q_OBJECT
   public:
-    ReplyDispatcher(Module1& module, ReceiveDisplay& receiveDisplay);
+    explicit ReplyDispatcher(Module1& module, QObject* parent = nullptr);
 
     // A branch that is not installed (its window does not exist) drops the block; the wait
     // is cleared all the same.
@@ -24,9 +24,12 @@ class ReplyDispatcher {
 
     void DispatchReply(const QString& block);
 
+  Q_SIGNALS:
+    // An "SRQ" notice arrived while the control screen owns the replies: "SRQ01 received !".
+    void serviceRequestNoticed(const QString& notice);
+
   private:
     Module1& module_;
-    ReceiveDisplay& receiveDisplay_;
     ControlReplyBranch* controlBranch_ = nullptr;
     TableReplyBranch* tableBranch_ = nullptr;
 };

@@ -2,13 +2,13 @@
 
 #include <optional>
 
-#include "link/ConnectForm.h"
+#include "core/IntervalTimer.h"
+#include "core/MessageSeam.h"
+#include "core/NumberText.h"
+#include "link/ConnectDialogModel.h"
 #include "link/HostHistory.h"
 #include "link/LineTransport.h"
-#include "link/NumberText.h"
 #include "link/SessionControls.h"
-#include "ui/IntervalTimer.h"
-#include "ui/MessageSeam.h"
 
 namespace quven {
 
@@ -39,20 +39,20 @@ void Session::Connect_Click() {
         return;
     }
     if (!form_) {
-        createConnectForm();
+        createConnectDialogModel();
     }
     form_->setEditable(true);
     form_->show();
 }
 
-void Session::createConnectForm() {
-    form_ = std::make_unique<ConnectForm>();
+void Session::createConnectDialogModel() {
+    form_ = std::make_unique<ConnectDialogModel>();
     const hosthistory::Loaded history = hosthistory::load(historyPath_);
     form_->setHostList(history.entries);
     if (history.complete) {
         form_->setHostText(history.entries.value(0));
     }
-    Q_EMIT connectFormCreated(form_.get());
+    Q_EMIT connectDialogModelCreated(form_.get());
 }
 
 void Session::ConnectButton_Click() {
@@ -157,7 +157,7 @@ void Session::ConnectFrm_Closed() {
         return;
     }
     form_.reset();
-    Q_EMIT connectFormDiscarded();
+    Q_EMIT connectDialogModelDiscarded();
 }
 
 void Session::dropAfterFailedSend() {

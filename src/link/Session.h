@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "app/Module1.h"
-#include "link/ConnectForm.h"
+#include "core/Module1.h"
+#include "link/ConnectDialogModel.h"
 
 namespace quven {
 
@@ -47,15 +47,15 @@ class Session : public QObject {
     void dropAfterFailedSend();
 
     // The connect dialog's content while the dialog exists, otherwise null.
-    ConnectForm* connectForm() const { return form_.get(); }
+    ConnectDialogModel* connectDialogModel() const { return form_.get(); }
 
   Q_SIGNALS:
-    void connectFormCreated(quven::ConnectForm* form);
-    void connectFormDiscarded();
+    void connectDialogModelCreated(quven::ConnectDialogModel* form);
+    void connectDialogModelDiscarded();
     void endProgram();
 
   private:
-    void createConnectForm();
+    void createConnectDialogModel();
     bool connectSequence();
     void failConnect();
     void showSessionOpen();
@@ -67,7 +67,7 @@ class Session : public QObject {
     SessionControls& controls_;
     MessageSeam& messages_;
     QString historyPath_;
-    std::unique_ptr<ConnectForm> form_;
+    std::unique_ptr<ConnectDialogModel> form_;
     bool historyFailureTold_ = false;
 };
 

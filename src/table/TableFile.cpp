@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "link/NextField.h"
-#include "link/TextFile.h"
+#include "core/NextField.h"
+#include "core/TextFile.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
 #include "table/TableItems.h"

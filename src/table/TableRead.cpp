@@ -2,13 +2,13 @@
 
 #include <QRegularExpression>
 
+#include "core/CommandSet.h"
+#include "core/IntervalTimer.h"
 #include "link/CommandChannel.h"
-#include "link/CommandSet.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
 #include "table/TableItems.h"
 #include "table/TransferStatus.h"
-#include "ui/IntervalTimer.h"
 
 namespace quven {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "table/TableItems.h"
 
 namespace quven {

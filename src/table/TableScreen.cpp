@@ -1,10 +1,10 @@
 #include "table/TableScreen.h"
 
+#include "core/MessageSeam.h"
 #include "link/CommandChannel.h"
 #include "link/ReplyDispatcher.h"
 #include "table/TableFile.h"
 #include "table/TableItems.h"
-#include "ui/MessageSeam.h"
 
 namespace quven {
 

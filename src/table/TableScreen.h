@@ -3,15 +3,15 @@
 #include <QObject>
 #include <QString>
 
-#include "app/Module1.h"
+#include "core/IntervalTimer.h"
+#include "core/Module1.h"
 #include "link/ReplyBranches.h"
 #include "table/DataTable.h"
+#include "table/FileLists.h"
 #include "table/TableRead.h"
 #include "table/TableWrite.h"
 #include "table/TransferStatus.h"
 #include "table/UnreadMarks.h"
-#include "ui/FileLists.h"
-#include "ui/IntervalTimer.h"
 
 namespace quven {
 

@@ -1,13 +1,13 @@
 #include "table/TableWrite.h"
 
+#include "core/CommandSet.h"
+#include "core/IntervalTimer.h"
+#include "core/NumberText.h"
 #include "link/CommandChannel.h"
-#include "link/CommandSet.h"
-#include "link/NumberText.h"
 #include "table/DataTable.h"
 #include "table/TableCodes.h"
 #include "table/TableItems.h"
 #include "table/TransferStatus.h"
-#include "ui/IntervalTimer.h"
 
 namespace quven {
 

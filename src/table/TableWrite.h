@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/Module1.h"
+#include "core/Module1.h"
 
 namespace quven {
 

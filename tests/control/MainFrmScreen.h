@@ -8,7 +8,7 @@
 #include "WidgetProbe.h"
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
-#include "control/MainFrm.h"
+#include "ui/control/MainFrm.h"
 
 // The control screen under test and the ways a test looks at it: by control name, by where a
 // control stands on the panel and by the colour it really paints.

@@ -70,8 +70,8 @@ bool ControlEndToEndTest::pollUntil(const std::function<bool()>& condition, int 
 void ControlEndToEndTest::pollsJogsAndScansIntoALimit() {
     Console& c = *console_;
     c.session.Connect_Click();
-    c.session.connectForm()->setHostText(QStringLiteral("127.0.0.1"));
-    c.session.connectForm()->setPortText(QString::number(server_->port()));
+    c.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
+    c.session.connectDialogModel()->setPortText(QString::number(server_->port()));
     c.session.ConnectButton_Click();
     QVERIFY(c.module.Connected);
     QTRY_COMPARE(transport_.state(), QAbstractSocket::ConnectedState);

@@ -7,9 +7,9 @@
 
 #include "MainFrmScreen.h"
 #include "control/LineBreaks.h"
-#include "ui/Colours.h"
-#include "ui/Lamp.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/Lamp.h"
+#include "ui/kit/WidgetLook.h"
 
 using namespace quven;
 using namespace mainfrmtest;

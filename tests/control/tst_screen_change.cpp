@@ -6,7 +6,7 @@
 #include "RecordingTransport.h"
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
-#include "control/MainFrm.h"
+#include "ui/control/MainFrm.h"
 
 using namespace quven;
 

@@ -24,8 +24,8 @@ struct FaultBench {
     // Connects through the connect dialog's logic; the poll starts at 50 ms.
     bool connectConsole() {
         console.session.Connect_Click();
-        console.session.connectForm()->setHostText(QStringLiteral("127.0.0.1"));
-        console.session.connectForm()->setPortText(QString::number(server.port()));
+        console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
+        console.session.connectDialogModel()->setPortText(QString::number(server.port()));
         console.session.ConnectButton_Click();
         return listening && console.module.Connected &&
                QTest::qWaitFor([this] { return server.hasClient(); }, 5000);

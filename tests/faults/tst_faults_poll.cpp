@@ -188,8 +188,8 @@ void FaultsPollTest::refusedConnection() {
     const QString port = QString::number(closed.serverPort());
     closed.close();  // nobody listens there now
     b.console.session.Connect_Click();
-    b.console.session.connectForm()->setHostText(QStringLiteral("127.0.0.1"));
-    b.console.session.connectForm()->setPortText(port);
+    b.console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
+    b.console.session.connectDialogModel()->setPortText(port);
     b.console.session.ConnectButton_Click();
     QVERIFY(b.waitFor([&] { return !b.console.module.Connected; }));
     QTest::qWait(300);
@@ -219,8 +219,8 @@ void FaultsPollTest::endlessLineStaysBounded() {
     connect(&b.transport, &LineTransport::received, &b.transport,
             [&] { largest = qMax(largest, int(b.console.module.ReceiveBuffer.size())); });
     b.console.session.Connect_Click();
-    b.console.session.connectForm()->setHostText(QStringLiteral("127.0.0.1"));
-    b.console.session.connectForm()->setPortText(QString::number(peer.serverPort()));
+    b.console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
+    b.console.session.connectDialogModel()->setPortText(QString::number(peer.serverPort()));
     b.console.session.ConnectButton_Click();
     QVERIFY(b.waitFor([&] { return !client.isNull(); }));
     client->readAll();  // the first poll queries stay unanswered

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "link/CommandSet.h"
+#include "core/CommandSet.h"
 
 using namespace quven::commands;
 

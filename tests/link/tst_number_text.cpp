@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <limits>
 
-#include "link/NumberText.h"
+#include "core/NumberText.h"
 
 using namespace quven;
 

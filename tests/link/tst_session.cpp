@@ -26,14 +26,14 @@ struct SessionFixture : ConsoleFixture {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    ConnectForm& openDialog() {
+    ConnectDialogModel& openDialog() {
         console.session.Connect_Click();
-        return *console.session.connectForm();
+        return *console.session.connectDialogModel();
     }
 
     // Opens the dialog, types host and port, presses "Connect".
     void connectTo(const QString& host, const QString& port = QStringLiteral("7777")) {
-        ConnectForm& form = openDialog();
+        ConnectDialogModel& form = openDialog();
         form.setHostText(host);
         form.setPortText(port);
         console.session.ConnectButton_Click();
@@ -79,23 +79,23 @@ void SessionTest::startsDisconnected() {
     QVERIFY(!f.controls().sessionLit());
     QCOMPARE(f.controls().hostLabel(), QStringLiteral("Host Name"));
     QCOMPARE(f.controls().portLabel(), QStringLiteral("Port No."));
-    QVERIFY(!f.console.session.connectForm());
+    QVERIFY(!f.console.session.connectDialogModel());
     QVERIFY(f.transport.sent.isEmpty());
 }
 
 void SessionTest::firstRunOffersTheDefaultAndWritesTheHost() {
     SessionFixture f;
-    ConnectForm& form = f.openDialog();
+    ConnectDialogModel& form = f.openDialog();
     QVERIFY(form.isShown());
     QVERIFY(form.isEditable());
-    QCOMPARE(form.hostText(), ConnectForm::kDefaultControllerAddress);
+    QCOMPARE(form.hostText(), ConnectDialogModel::kDefaultControllerAddress);
     QCOMPARE(form.portText(), QStringLiteral("7777"));
     QVERIFY(form.hostList().isEmpty());
 
     // The recording transport has no socket: typing the default here dials nothing.
     f.console.session.ConnectButton_Click();
     QVERIFY(f.m().Connected);
-    QCOMPARE(f.history(), ConnectForm::kDefaultControllerAddress.toLatin1() + ",,,,,,\r\n");
+    QCOMPARE(f.history(), ConnectDialogModel::kDefaultControllerAddress.toLatin1() + ",,,,,,\r\n");
 }
 
 void SessionTest::connectOpensTheSessionAndStartsThePoll() {
@@ -120,8 +120,8 @@ void SessionTest::connectOpensTheSessionAndStartsThePoll() {
     QVERIFY(f.controls().sessionLit());
     QCOMPARE(f.controls().hostLabel(), QStringLiteral("Host Name 127.0.0.1"));
     QCOMPARE(f.controls().portLabel(), QStringLiteral("Port No. 7777"));
-    QVERIFY(!f.console.session.connectForm()->isShown());
-    QCOMPARE(f.console.session.connectForm()->hostList(), QStringList{"127.0.0.1"});
+    QVERIFY(!f.console.session.connectDialogModel()->isShown());
+    QCOMPARE(f.console.session.connectDialogModel()->hostList(), QStringList{"127.0.0.1"});
     // Opening a session sends nothing: the poll asks for the firmware first.
     QVERIFY(f.transport.sent.isEmpty());
 }
@@ -142,15 +142,15 @@ void SessionTest::disconnectClosesTheSession() {
     QCOMPARE(f.controls().portLabel(), QStringLiteral("Port No. "));
     QVERIFY(f.transport.sent.isEmpty());
     // The dialog is not shown by a disconnect; the next press shows it again.
-    QVERIFY(!f.console.session.connectForm()->isShown());
+    QVERIFY(!f.console.session.connectDialogModel()->isShown());
     f.console.session.Connect_Click();
-    QVERIFY(f.console.session.connectForm()->isShown());
+    QVERIFY(f.console.session.connectDialogModel()->isShown());
 }
 
 void SessionTest::reconnectingToTheTopHostKeepsSixFields() {
     SessionFixture f;
     f.writeHistory("127.0.0.1,b,c,d,e,f,\r\n");
-    ConnectForm& form = f.openDialog();
+    ConnectDialogModel& form = f.openDialog();
     QCOMPARE(form.hostList(), (QStringList{"127.0.0.1", "b", "c", "d", "e", "f"}));
     QCOMPARE(form.hostText(), QStringLiteral("127.0.0.1"));
 
@@ -204,8 +204,8 @@ void SessionTest::portTextConversion() {
         QCOMPARE(f.messages.shown, QList<Message>{kWrongPort});
         QVERIFY(f.transport.connectCalls.isEmpty());
         QVERIFY(!f.m().Connected);
-        QVERIFY(f.console.session.connectForm()->isShown());
-        QCOMPARE(f.console.session.connectForm()->portText(), text);
+        QVERIFY(f.console.session.connectDialogModel()->isShown());
+        QCOMPARE(f.console.session.connectDialogModel()->portText(), text);
         QVERIFY(!QFile::exists(f.historyPath));
         return;
     }
@@ -224,12 +224,12 @@ void SessionTest::refusedConnectionsTakeTheFailureStep() {
     QCOMPARE(f.transport.closeCount, 1);
     QVERIFY(!f.m().Connected);
     QCOMPARE(f.console.Timer2.interval(), 0);
-    QVERIFY(f.console.session.connectForm()->isShown());
+    QVERIFY(f.console.session.connectDialogModel()->isShown());
     QCOMPARE(f.controls().hostLabel(), QStringLiteral("Host Name"));
 
     // Corrected and pressed again, the same dialog connects.
     f.transport.acceptConnect = true;
-    f.console.session.connectForm()->setPortText(QStringLiteral("7777"));
+    f.console.session.connectDialogModel()->setPortText(QStringLiteral("7777"));
     f.console.session.ConnectButton_Click();
     QVERIFY(f.m().Connected);
     QCOMPARE(f.messages.shown.size(), 1);
@@ -245,7 +245,7 @@ void SessionTest::unwritableHistoryIsToldOnceAndTheSessionOpens() {
     QCOMPARE(f.console.Timer2.interval(), 50);
     QCOMPARE(f.transport.closeCount, 0);
     QCOMPARE(f.controls().hostLabel(), QStringLiteral("Host Name 127.0.0.1"));
-    QVERIFY(!f.console.session.connectForm()->isShown());
+    QVERIFY(!f.console.session.connectDialogModel()->isShown());
     QCOMPARE(f.messages.shown.size(), 1);
     QVERIFY(f.messages.shown.first().text.contains(QLatin1String("MainfRM_L.Log")));
     QVERIFY(!f.messages.shown.first().text.contains(QLatin1String("Wrong port number")));
@@ -262,7 +262,7 @@ void SessionTest::cancelOnlyChangesTheCaption() {
     SessionFixture f;
     f.openDialog();
     f.console.session.CancelButton_Click();
-    QVERIFY(!f.console.session.connectForm()->isShown());
+    QVERIFY(!f.console.session.connectDialogModel()->isShown());
     QCOMPARE(f.transport.closeCount, 1);
     QVERIFY(!f.m().Connected);
     QCOMPARE(f.controls().connectCaption(), QStringLiteral("Connect"));
@@ -274,27 +274,27 @@ void SessionTest::cancelOnlyChangesTheCaption() {
 void SessionTest::dialogIsKeptUntilItsCloseBox() {
     SessionFixture f;
     f.writeHistory("a,b,,,,,\r\n");
-    ConnectForm* form = &f.openDialog();
+    ConnectDialogModel* form = &f.openDialog();
     form->setPortText(QStringLiteral("1234"));
     f.console.session.CancelButton_Click();
 
     // Shown again, it is the same dialog with what was typed.
-    QSignalSpy raised(form, &ConnectForm::raiseRequested);
+    QSignalSpy raised(form, &ConnectDialogModel::raiseRequested);
     f.console.session.Connect_Click();
-    QCOMPARE(f.console.session.connectForm(), form);
+    QCOMPARE(f.console.session.connectDialogModel(), form);
     QCOMPARE(form->portText(), QStringLiteral("1234"));
     // Pressing `Connect` again while it is open only brings it forward.
     f.console.session.Connect_Click();
     QCOMPARE(raised.count(), 1);
 
     // The close box discards it; the next one reads the history again, which changed meanwhile.
-    QSignalSpy discarded(&f.console.session, &Session::connectFormDiscarded);
+    QSignalSpy discarded(&f.console.session, &Session::connectDialogModelDiscarded);
     f.console.session.ConnectFrm_Closed();
     QCOMPARE(discarded.count(), 1);
-    QVERIFY(!f.console.session.connectForm());
+    QVERIFY(!f.console.session.connectDialogModel());
     QVERIFY(!f.m().Connected);
     f.writeHistory("c,,,,,,\r\n");
-    ConnectForm& fresh = f.openDialog();
+    ConnectDialogModel& fresh = f.openDialog();
     QCOMPARE(fresh.hostList(), (QStringList{"c", "", "", "", "", ""}));
     QCOMPARE(fresh.portText(), QStringLiteral("7777"));
 }

@@ -20,13 +20,13 @@
 #include "SimOnDialogPort.h"
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
-#include "control/MainFrm.h"
 #include "link/TcpTransport.h"
 #include "sim/ControllerModel.h"
 #include "sim/SimServer.h"
-#include "table/SetupFrm.h"
 #include "table/TableScreen.h"
-#include "ui/WidgetLook.h"
+#include "ui/control/MainFrm.h"
+#include "ui/kit/WidgetLook.h"
+#include "ui/table/SetupFrm.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <functional>
 
-#include "ui/MessageSeam.h"
+#include "core/MessageSeam.h"
 
 // The test side of the message seam: records each box instead of showing it. whileShown runs
 // inside show(), where the program would be inside a modal box's nested event loop.

@@ -8,8 +8,8 @@
 #include "RecordingTransport.h"
 #include "WidgetProbe.h"
 #include "app/Console.h"
-#include "table/SetupFrm.h"
 #include "table/TableScreen.h"
+#include "ui/table/SetupFrm.h"
 
 // The data-table screen under test and the ways a test looks at it: by control name, by where a
 // control stands in the window and by the colour it really paints.

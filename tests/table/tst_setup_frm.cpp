@@ -14,8 +14,8 @@
 #include "SetupFrmWindow.h"
 #include "table/TableRead.h"
 #include "table/TableWrite.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/WidgetLook.h"
 
 using namespace quven;
 using namespace setupfrmtest;

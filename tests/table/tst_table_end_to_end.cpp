@@ -20,8 +20,8 @@ struct Bench {
         QVERIFY(QDir::setCurrent(folder.path()));  // the session writes its host history here
         QVERIFY(listenOnDialogPort(server));
         console.session.Connect_Click();
-        console.session.connectForm()->setHostText(QStringLiteral("127.0.0.1"));
-        console.session.connectForm()->setPortText(QString::number(server.port()));
+        console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
+        console.session.connectDialogModel()->setPortText(QString::number(server.port()));
         console.session.ConnectButton_Click();
         QVERIFY(console.module.Connected);
         QTRY_COMPARE(transport.state(), QAbstractSocket::ConnectedState);

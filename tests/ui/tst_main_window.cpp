@@ -13,10 +13,10 @@
 #include "RecordedMessages.h"
 #include "app/Console.h"
 #include "app/ConsoleWindows.h"
-#include "control/MainFrm.h"
 #include "link/TcpTransport.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/control/MainFrm.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/WidgetLook.h"
 
 using namespace quven;
 

@@ -1,4 +1,4 @@
-#include "link/TextFile.h"
+#include "core/TextFile.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,11 +1,11 @@
-#include "table/TableLook.h"
+#include "ui/kit/TableLook.h"
 
 #include <QFontDatabase>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "ui/Colours.h"
+#include "ui/kit/Colours.h"
 
 namespace quven::tablelook {
 

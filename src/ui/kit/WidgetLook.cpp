@@ -1,4 +1,4 @@
-#include "ui/WidgetLook.h"
+#include "ui/kit/WidgetLook.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>

@@ -9,7 +9,7 @@ namespace quven {
 // The content of the connect dialog, `ConnectFrm`: the host box `HostEdit` (an editable text
 // with a drop-down list of recent hosts), the port box `Text1`, and whether the dialog is
 // shown. It lives as long as the dialog does; the widget binds to it both ways.
-class ConnectForm : public QObject {
+class ConnectDialogModel : public QObject {
     Q_OBJECT
   public:
     // The controller's address on the operator's network, offered before any history exists.

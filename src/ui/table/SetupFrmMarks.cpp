@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "table/SetupFrm.h"
 #include "table/TableScreen.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/WidgetLook.h"
+#include "ui/table/SetupFrm.h"
 
 namespace quven {
 

@@ -1,4 +1,4 @@
-#include "ui/IntervalTimer.h"
+#include "core/IntervalTimer.h"
 
 namespace quven {
 

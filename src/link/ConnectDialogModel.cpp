@@ -1,8 +1,8 @@
-#include "link/ConnectForm.h"
+#include "link/ConnectDialogModel.h"
 
 namespace quven {
 
-void ConnectForm::setHostList(const QStringList& hosts) {
+void ConnectDialogModel::setHostList(const QStringList& hosts) {
     if (hosts == hostList_) {
         return;
     }
@@ -10,7 +10,7 @@ void ConnectForm::setHostList(const QStringList& hosts) {
     Q_EMIT hostListChanged();
 }
 
-void ConnectForm::setHostText(const QString& text) {
+void ConnectDialogModel::setHostText(const QString& text) {
     if (text == hostText_) {
         return;
     }
@@ -18,7 +18,7 @@ void ConnectForm::setHostText(const QString& text) {
     Q_EMIT hostTextChanged(hostText_);
 }
 
-void ConnectForm::setPortText(const QString& text) {
+void ConnectDialogModel::setPortText(const QString& text) {
     if (text == portText_) {
         return;
     }
@@ -26,7 +26,7 @@ void ConnectForm::setPortText(const QString& text) {
     Q_EMIT portTextChanged(portText_);
 }
 
-void ConnectForm::setEditable(bool editable) {
+void ConnectDialogModel::setEditable(bool editable) {
     if (editable == editable_) {
         return;
     }
@@ -34,7 +34,7 @@ void ConnectForm::setEditable(bool editable) {
     Q_EMIT editableChanged(editable_);
 }
 
-void ConnectForm::show() {
+void ConnectDialogModel::show() {
     if (shown_) {
         Q_EMIT raiseRequested();
         return;
@@ -43,7 +43,7 @@ void ConnectForm::show() {
     Q_EMIT shownChanged(true);
 }
 
-void ConnectForm::hide() {
+void ConnectDialogModel::hide() {
     if (!shown_) {
         return;
     }

@@ -1,4 +1,4 @@
-#include "ui/MessageSeam.h"
+#include "ui/kit/ModalMessageBox.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "control/MainFrm.h"
+#include "ui/control/MainFrm.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -6,11 +6,11 @@
 #include <QLayout>
 #include <QMenuBar>
 
-#include "control/PanelLook.h"
 #include "control/PanelState.h"
 #include "link/Session.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/PanelLook.h"
+#include "ui/kit/WidgetLook.h"
 
 namespace quven {
 

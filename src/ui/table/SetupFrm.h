@@ -4,7 +4,7 @@
 #include <array>
 
 #include "table/DataTable.h"
-#include "table/TableLook.h"
+#include "ui/kit/TableLook.h"
 
 class QComboBox;
 class QListWidget;

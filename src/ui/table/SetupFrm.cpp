@@ -1,11 +1,11 @@
-#include "table/SetupFrm.h"
+#include "ui/table/SetupFrm.h"
 
 #include <QCloseEvent>
 #include <QScreen>
 
 #include "table/TableScreen.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/WidgetLook.h"
 
 namespace quven {
 

@@ -1,4 +1,4 @@
-#include "ui/FileLists.h"
+#include "table/FileLists.h"
 
 #include <QDir>
 #include <QFileInfo>

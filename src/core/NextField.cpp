@@ -1,4 +1,4 @@
-#include "link/NextField.h"
+#include "core/NextField.h"
 
 namespace quven {
 

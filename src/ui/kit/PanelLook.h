@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/WidgetLook.h"
+#include "ui/kit/WidgetLook.h"
 
 // Helpers shared by the parts of the control screen that build its widgets. The panel is laid
 // out by fixed coordinates, as the controller's front panel is: nothing moves or stretches.

@@ -1,4 +1,4 @@
-#include "link/CommandSet.h"
+#include "core/CommandSet.h"
 
 #include <algorithm>
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 
 namespace quven {
 
@@ -28,18 +26,6 @@ class MessageSeam {
     virtual void show(const Message& message) = 0;
     // A question with Yes and No; true for Yes. No is the default and Escape's answer.
     virtual bool ask(const Message& question) = 0;
-};
-
-// The program's seam: a modal QMessageBox over the given window. Like any modal box in Qt it
-// runs a nested event loop, so timers and socket events keep being delivered while it is open.
-class ModalMessageBox : public MessageSeam {
-  public:
-    void setParentWindow(QWidget* window) { parent_ = window; }
-    void show(const Message& message) override;
-    bool ask(const Message& question) override;
-
-  private:
-    QPointer<QWidget> parent_;
 };
 
 }  // namespace quven

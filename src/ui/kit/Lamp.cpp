@@ -1,4 +1,4 @@
-#include "ui/Lamp.h"
+#include "ui/kit/Lamp.h"
 
 #include <QPainter>
 

@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "control/MainFrm.h"
 #include "control/OperatorCommands.h"
-#include "control/PanelLook.h"
 #include "control/PanelState.h"
-#include "ui/Colours.h"
-#include "ui/Lamp.h"
-#include "ui/WidgetLook.h"
+#include "ui/control/MainFrm.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/Lamp.h"
+#include "ui/kit/PanelLook.h"
+#include "ui/kit/WidgetLook.h"
 
 namespace quven {
 

@@ -1,4 +1,4 @@
-#include "link/ConnectFrm.h"
+#include "ui/link/ConnectFrm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "link/ConnectForm.h"
+#include "link/ConnectDialogModel.h"
 #include "link/Session.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/WidgetLook.h"
 
 namespace quven {
 
-ConnectFrm::ConnectFrm(ConnectForm& form, Session& session, QWidget* parent)
+ConnectFrm::ConnectFrm(ConnectDialogModel& form, Session& session, QWidget* parent)
     : QWidget(parent, Qt::Dialog), form_(&form), session_(session) {
     setControlName(this, QStringLiteral("ConnectFrm"));
     setWindowTitle(QStringLiteral("Connect"));
@@ -58,23 +58,23 @@ void ConnectFrm::buildWidgets() {
 void ConnectFrm::bindToForm() {
     showHostList();
     portEdit_->setText(form_->portText());
-    connect(form_, &ConnectForm::hostListChanged, this, &ConnectFrm::showHostList);
-    connect(form_, &ConnectForm::hostTextChanged, this, [this](const QString& text) {
+    connect(form_, &ConnectDialogModel::hostListChanged, this, &ConnectFrm::showHostList);
+    connect(form_, &ConnectDialogModel::hostTextChanged, this, [this](const QString& text) {
         if (hostEdit_->currentText() != text) {
             hostEdit_->setEditText(text);
         }
     });
-    connect(form_, &ConnectForm::portTextChanged, this, [this](const QString& text) {
+    connect(form_, &ConnectDialogModel::portTextChanged, this, [this](const QString& text) {
         if (portEdit_->text() != text) {
             portEdit_->setText(text);
         }
     });
-    connect(form_, &ConnectForm::editableChanged, this, [this](bool editable) {
+    connect(form_, &ConnectDialogModel::editableChanged, this, [this](bool editable) {
         hostEdit_->setEditable(editable);
         portEdit_->setReadOnly(!editable);
     });
-    connect(form_, &ConnectForm::shownChanged, this, &ConnectFrm::showShown);
-    connect(form_, &ConnectForm::raiseRequested, this, [this] {
+    connect(form_, &ConnectDialogModel::shownChanged, this, &ConnectFrm::showShown);
+    connect(form_, &ConnectDialogModel::raiseRequested, this, [this] {
         raise();
         activateWindow();
     });

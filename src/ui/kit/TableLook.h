@@ -10,7 +10,7 @@
 #include <QString>
 #include <QtMath>
 
-#include "ui/WidgetLook.h"
+#include "ui/kit/WidgetLook.h"
 
 // Helpers for the data-table screen's widgets. The screen is laid out by fixed positions in
 // twips (1/1440 inch), the unit its layout was drawn in: nothing moves or stretches, and the

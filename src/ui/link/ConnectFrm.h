@@ -10,15 +10,15 @@ class QPushButton;
 
 namespace quven {
 
-class ConnectForm;
+class ConnectDialogModel;
 class Session;
 
-// The connect dialog: widgets only, bound to the ConnectForm it shows. Modeless, so the
+// The connect dialog: widgets only, bound to the ConnectDialogModel it shows. Modeless, so the
 // control screen stays usable while it is open.
 class ConnectFrm : public QWidget {
     Q_OBJECT
   public:
-    ConnectFrm(ConnectForm& form, Session& session, QWidget* parent = nullptr);
+    ConnectFrm(ConnectDialogModel& form, Session& session, QWidget* parent = nullptr);
 
     QComboBox* hostEdit() const { return hostEdit_; }
     QLineEdit* portEdit() const { return portEdit_; }
@@ -34,7 +34,7 @@ class ConnectFrm : public QWidget {
     void showHostList();
     void showShown(bool shown);
 
-    QPointer<ConnectForm> form_;
+    QPointer<ConnectDialogModel> form_;
     Session& session_;
     QLabel* hostText_ = nullptr;
     QComboBox* hostEdit_ = nullptr;

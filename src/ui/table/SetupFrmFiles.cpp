@@ -7,10 +7,10 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "table/SetupFrm.h"
 #include "table/TableScreen.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/WidgetLook.h"
+#include "ui/table/SetupFrm.h"
 
 namespace quven {
 

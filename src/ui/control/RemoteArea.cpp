@@ -11,16 +11,16 @@
 #include <QTextCursor>
 
 #include "control/LineBreaks.h"
-#include "control/MainFrm.h"
 #include "control/OperatorCommands.h"
-#include "control/PanelLook.h"
 #include "control/ScreenChange.h"
 #include "link/ManualLine.h"
 #include "link/ReceiveDisplay.h"
 #include "link/Session.h"
 #include "link/SessionControls.h"
-#include "ui/Colours.h"
-#include "ui/WidgetLook.h"
+#include "ui/control/MainFrm.h"
+#include "ui/kit/Colours.h"
+#include "ui/kit/PanelLook.h"
+#include "ui/kit/WidgetLook.h"
 
 namespace quven {
 
