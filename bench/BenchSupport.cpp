@@ -23,8 +23,6 @@
 
 namespace bench {
 
-const QString kLoopback = QStringLiteral("127.0.0.1");
-
 // --- The application ----------------------------------------------------------------------
 
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, const QString& name) {
@@ -170,42 +168,23 @@ void Simulator::stop() {
 
 // --- The console, instrumented ------------------------------------------------------------
 
-bool TimedTransport::send(const QByteArray& bytes) {
-    if (onSend) {
-        onSend(bytes);
-    }
-    return TcpTransport::send(bytes);
+ProbedConsole::ProbedConsole(TrafficProbe& probe) : ConsoleOn(quven::IntervalTimer::Mode::Running) {
+    messages.keep = RecordedMessages::Keep::Count;
+    messages.echo = RecordedMessages::Echo::Stderr;
+    transport.onSend = [&probe](const QByteArray& bytes) { probe.sent(bytes); };
+    transport.onArrival = [&probe] { probe.arrivalStarts(); };
+    // Slots run in the order they were connected: this one after the console's handler.
+    QObject::connect(&transport, &quven::LineTransport::received, &transport,
+                     [this, &probe] { probe.arrivalEnds(console.module); });
 }
 
-void NotedMessages::show(const quven::Message& message) {
-    ++count;
-    std::fprintf(stderr, "%s: the console would show \"%s\"\n",
-                 qPrintable(QCoreApplication::applicationName()), qPrintable(message.text));
-}
-
-bool openSession(quven::Console& console, TimedTransport& transport, int port, QString* error) {
-    if (!transport.connectToController(kLoopback, port)) {
-        *error = QStringLiteral("the transport refused to connect");
-        return false;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (transport.state() != QAbstractSocket::ConnectedState &&
-           clock.elapsed() < kStartupTimeoutMs) {
-        runEventLoop(5);
-    }
-    if (transport.state() != QAbstractSocket::ConnectedState) {
+bool openSession(quven::Console& console, quven::TcpTransport& transport, int port,
+                 QString* error) {
+    if (!connectSocket(transport, port, kStartupTimeoutMs)) {
         *error = QStringLiteral("no connection to 127.0.0.1:%1").arg(port);
         return false;
     }
-    quven::Module1& module = console.module;
-    module.HostName = kLoopback;
-    module.PortNo = port;
-    module.Connected = true;
-    module.PollState = quven::pollstate::Firmware;
-    module.ReplyPending = false;
-    module.ReplyWaitTicks = 0;
-    console.Timer2.setInterval(kPollPeriodMs);
+    enterSession(console, port);
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // What the benchmarks share: time and CPU readings, statistics, event-loop windows, the
-// simulator as a child process, the console's socket with every line it sends noted, a message
-// seam that records instead of opening a box, the session opened without the connect dialog,
-// and the printed report.
+// simulator as a child process, the console on its socket with its traffic reported to a probe
+// (the doubles and the session set-up are the tests' own, from tests/support), and the printed
+// report.
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -15,19 +15,13 @@
 #include <memory>
 #include <vector>
 
-#include "core/MessageSeam.h"
-#include "link/TcpTransport.h"
-
-namespace quven {
-class Console;
-}
+#include "ConsoleFixture.h"
+#include "ObservedTcpTransport.h"
 
 namespace bench {
 
 // How long the simulator and the connection may take to come up.
 constexpr int kStartupTimeoutMs = 5000;
-
-extern const QString kLoopback;  // 127.0.0.1, the only address the benchmarks use
 
 // --- The application ----------------------------------------------------------------------
 
@@ -99,34 +93,32 @@ class Simulator {
 
 // --- The console, instrumented ------------------------------------------------------------
 
-// The console's real socket, with every line it sends noted first.
-class TimedTransport : public quven::TcpTransport {
+// What a benchmark notes of the console's traffic.
+class TrafficProbe {
   public:
-    std::function<void(const QByteArray&)> onSend;
-
-    bool send(const QByteArray& bytes) override;
+    virtual ~TrafficProbe() = default;
+    // Each line the console sends, before the socket takes it.
+    virtual void sent(const QByteArray& bytes) = 0;
+    // Each arrival, before the console's own handler takes it...
+    virtual void arrivalStarts() = 0;
+    // ... and after.
+    virtual void arrivalEnds(const quven::Module1& module) = 0;
 };
 
-// No message box: a message means the session failed, which spoils the run. Each one is
-// printed on stderr under the application's name.
-class NotedMessages : public quven::MessageSeam {
-  public:
-    int count = 0;
-
-    void show(const quven::Message& message) override;
-    // The benchmarks write whole tables; a question would mean a table with gaps: go ahead.
-    bool ask(const quven::Message&) override { return true; }
+// The console as the program runs it (running precise timers, the real socket), its traffic
+// reported to the probe. No message box: a message means the session failed, which spoils the
+// run; each one is counted and printed on stderr under the application's name.
+struct ProbedConsole : ConsoleOn<ObservedTcpTransport> {
+    explicit ProbedConsole(TrafficProbe& probe);
 };
 
-// The state the connect sequence leaves, without its dialog (which takes ports up to 32767
-// only): the transport connects to 127.0.0.1 and the port, and once the socket is connected
-// Connected is set, the poll starts from the firmware query with no reply pending, and Timer2
-// starts at the poll period. The connection is awaited first so that the first tick finds it
-// up.
-bool openSession(quven::Console& console, TimedTransport& transport, int port, QString* error);
+// The session opened to 127.0.0.1:port without its dialog (which takes ports up to 32767
+// only): the socket connects, then the console takes the state the connect sequence leaves
+// (enterSession). The connection is awaited first so that the first tick finds it up.
+bool openSession(quven::Console& console, quven::TcpTransport& transport, int port, QString* error);
 
 // The poll period the connect sequence gives Timer2.
-constexpr int kPollPeriodMs = 50;
+constexpr int kPollPeriodMs = kPollPeriodAfterConnect;
 
 // --- Report -------------------------------------------------------------------------------
 

@@ -14,7 +14,7 @@
 // A baseline window first runs an idle event loop with one 50 ms precise timer that only notes
 // its ticks, so the console's figures can be read against what the event loop costs by itself.
 //
-// What it shares with table_bench (the simulator process, the timed transport, the session,
+// What it shares with table_bench (the simulator process, the probed console, the session,
 // the statistics and the report) is in BenchSupport.
 //
 // Exit status: 0 when every figure is within its limit, 1 when one is not, 2 when the
@@ -62,7 +62,7 @@ Baseline runBaseline(int milliseconds) {
 // --- The console, instrumented ------------------------------------------------------------
 
 // What the console did in the polling window.
-struct Probe {
+struct Probe : TrafficProbe {
     bool recording = false;
 
     std::vector<double> querySends;  // poll queries ("...?")
@@ -79,7 +79,7 @@ struct Probe {
     std::vector<double> toHandled;  // arrival to the end of the block's handling
     std::vector<double> roundTrip;  // query sent to its reply's arrival
 
-    void sent(const QByteArray& bytes) {
+    void sent(const QByteArray& bytes) override {
         const double t = nowMs();
         if (bytes.endsWith("?\r\n")) {
             querySentAt = t;
@@ -91,8 +91,7 @@ struct Probe {
         }
     }
 
-    // Connected to LineTransport::received before the console's own handler.
-    void arrivalStarts() {
+    void arrivalStarts() override {
         arrivalAt = nowMs();
         inArrival = true;
         displayChanged = false;
@@ -111,8 +110,7 @@ struct Probe {
         }
     }
 
-    // Connected to LineTransport::received after the console's own handler.
-    void arrivalEnds(const quven::Module1& module) {
+    void arrivalEnds(const quven::Module1& module) override {
         const double t = nowMs();
         inArrival = false;
         if (recording && module.ReceiveBuffer.isEmpty()) {
@@ -137,18 +135,8 @@ struct PollRun {
 
 bool runConsole(int port, int warmupMs, int durationMs, bool scan, PollRun* run, QString* error) {
     Probe& probe = run->probe;
-    TimedTransport transport;
-    NotedMessages messages;
-    transport.onSend = [&probe](const QByteArray& bytes) { probe.sent(bytes); };
-    // Slots run in the order they were connected: this one before the console's handler...
-    QObject::connect(&transport, &quven::LineTransport::received, &transport,
-                     [&probe] { probe.arrivalStarts(); });
-
-    quven::Console console(transport, messages, quven::IntervalTimer::Mode::Running);
-
-    // ...and these after it.
-    QObject::connect(&transport, &quven::LineTransport::received, &transport,
-                     [&probe, &console] { probe.arrivalEnds(console.module); });
+    ProbedConsole probed(probe);
+    quven::Console& console = probed.console;
     QObject::connect(&console.Timer2, &quven::IntervalTimer::timeout, &console.Timer2,
                      [&probe] { probe.ticks += probe.recording ? 1 : 0; });
     const auto change = [&probe] { probe.displayChange(); };
@@ -162,7 +150,7 @@ bool runConsole(int port, int warmupMs, int durationMs, bool scan, PollRun* run,
     QObject::connect(&console.receiveDisplay, &quven::ReceiveDisplay::textChanged,
                      &console.receiveDisplay, change);
 
-    if (!openSession(console, transport, port, error)) {
+    if (!openSession(console, probed.transport, port, error)) {
         return false;
     }
     quven::Module1& module = console.module;
@@ -181,11 +169,11 @@ bool runConsole(int port, int warmupMs, int durationMs, bool scan, PollRun* run,
     probe.recording = false;
     run->counterAfter = console.panel.counterText();
     run->firmware = console.panel.firmwareText();
-    run->messages = messages.count;
+    run->messages = probed.messages.count;
     run->stillConnected = module.Connected;
 
     console.Timer2.setInterval(0);
-    transport.close();
+    probed.transport.close();
     return true;
 }
 

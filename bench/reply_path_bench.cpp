@@ -9,8 +9,8 @@
 //  - DispatchReply: the blocks, already QStrings, given to ReplyDispatcher::DispatchReply of a
 //    quven::Console (IntervalTimer::Mode::Manual): the dispatch and the control screen's
 //    branch (PollCycle reads each reply by its PollState and sets the displays' state);
-//  - arrival: each block arriving through a LineTransport (a socket-free transport like the
-//    tests' recorder): the received() signal, CommandChannel's line intake, then the same
+//  - arrival: each block arriving through a LineTransport (the tests' socket-free recording
+//    transport): the received() signal, CommandChannel's line intake, then the same
 //    dispatch and branch, as the program does for every reply.
 // No widget is bound: the displays' repaints are not part of these figures.
 //
@@ -36,9 +36,9 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "ConsoleFixture.h"
 #include "app/Console.h"
 #include "core/Module1.h"
-#include "link/LineTransport.h"
 
 namespace {
 
@@ -86,38 +86,15 @@ const Blocks& blocks() {
 
 // --- The console --------------------------------------------------------------------------
 
-// A transport without a socket: an arrival hands the bytes over and signals, as the socket's
-// data-arrival event would.
-class FeedTransport : public quven::LineTransport {
-  public:
-    bool connectToController(const QString&, int) override { return true; }
-    void close() override {}
-    bool send(const QByteArray&) override { return true; }
-    QByteArray takeReceived() override { return std::exchange(pending_, QByteArray()); }
-
-    void arrive(const QByteArray& bytes) {
-        pending_ = bytes;
-        Q_EMIT received();
-    }
-
-  private:
-    QByteArray pending_;
-};
-
-class SilentMessages : public quven::MessageSeam {
-  public:
-    int count = 0;
-    void show(const quven::Message&) override { ++count; }
-    bool ask(const quven::Message&) override { return true; }
-};
-
-// The console as the session leaves it, on the control screen, awaiting the counter reply.
-struct ConsoleUnderTest {
-    FeedTransport transport;
-    SilentMessages messages;
-    quven::Console console{transport, messages, quven::IntervalTimer::Mode::Manual};
-
+// The console as the session leaves it, on the control screen, awaiting the counter reply, on
+// the tests' recording transport (an arrival hands the bytes over and signals, as the socket's
+// data-arrival event would). Neither the transport nor the messages keep what passes through
+// them: only counts.
+struct ConsoleUnderTest : ConsoleOn<RecordingTransport> {
     ConsoleUnderTest() {
+        transport.keep = RecordingTransport::Keep::Count;
+        messages.keep = RecordedMessages::Keep::Count;
+        transport.connected = true;
         console.module.Connected = true;
         console.module.ScreenMode = quven::screenmode::Control;
         console.module.PollState = quven::pollstate::Counter;

@@ -74,26 +74,24 @@ struct Transfer {
 };
 
 // Notes the lines sent and the replies handled into the transfer that runs.
-struct Probe {
+struct Probe : TrafficProbe {
     Transfer* current = nullptr;
     double querySentAt = -1;
 
-    void sent(const QByteArray& bytes) {
+    void sent(const QByteArray& bytes) override {
         const bool query = bytes.endsWith("?\r\n");
         querySentAt = query ? nowMs() : -1;
         if (current != nullptr) {
             ++(query ? current->queries : current->commands);
         }
     }
-    // Connected to LineTransport::received before the console's own handler.
-    void arrivalStarts() {
+    void arrivalStarts() override {
         if (current != nullptr && querySentAt >= 0) {
             current->roundTrips.push_back(nowMs() - querySentAt);
         }
         querySentAt = -1;
     }
-    // Connected to LineTransport::received after the console's own handler.
-    void arrivalEnds(const quven::Module1& module) {
+    void arrivalEnds(const quven::Module1& module) override {
         if (current != nullptr && module.ReceiveBuffer.isEmpty()) {
             ++current->replies;
         }
@@ -240,18 +238,10 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     Probe probe;
-    TimedTransport transport;
-    NotedMessages messages;
-    transport.onSend = [&probe](const QByteArray& bytes) { probe.sent(bytes); };
-    // Slots run in the order they were connected: this one before the console's handler...
-    QObject::connect(&transport, &quven::LineTransport::received, &transport,
-                     [&probe] { probe.arrivalStarts(); });
-    quven::Console console(transport, messages, quven::IntervalTimer::Mode::Running);
-    // ...and this one after it.
-    QObject::connect(&transport, &quven::LineTransport::received, &transport,
-                     [&probe, &console] { probe.arrivalEnds(console.module); });
-
-    if (!openSession(console, transport, simulator.port(), &error)) {
+    ProbedConsole probed(probe);
+    quven::Console& console = probed.console;
+    const RecordedMessages& messages = probed.messages;
+    if (!openSession(console, probed.transport, simulator.port(), &error)) {
         std::fprintf(stderr, "table_bench: %s\n", qPrintable(error));
         return 2;
     }

@@ -12,17 +12,13 @@ using namespace quven;
 
 namespace {
 
-// The content as the rules read it: a UTF-8 byte-order mark at its very start is not content.
-QByteArray withoutLeadingMark(const QByteArray& content) {
-    return content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
-}
-
 // The entries the file's rules give: the last line (one final line end, CR LF, LF or CR, is not
 // followed by a line; a byte-order mark at the very start is skipped), then up to six
 // comma-terminated fields.
 QStringList expectedEntries(const QByteArray& content) {
-    QStringList fields = QString::fromLatin1(fuzz::lastLineByTheRules(withoutLeadingMark(content)))
-                             .split(QLatin1Char(','));
+    QStringList fields =
+        QString::fromLatin1(fuzz::lastLineByTheRules(fuzz::withoutLeadingMark(content)))
+            .split(QLatin1Char(','));
     fields.removeLast();  // the text after the last comma is not a field
     return fields.mid(0, hosthistory::kFieldCount);
 }
@@ -55,7 +51,7 @@ void checkRoundTrip(const QStringList& entries, const char* what) {
     QStringList expected = paddedToSix(entries.mid(0, hosthistory::kFieldCount));
     // A first host that begins with the byte-order mark's characters is saved as the file's
     // first bytes, which a load takes for the mark.
-    expected.first() = QString::fromLatin1(withoutLeadingMark(expected.first().toLatin1()));
+    expected.first() = QString::fromLatin1(fuzz::withoutLeadingMark(expected.first().toLatin1()));
     FUZZ_CHECK(again.entries == expected,
                QStringLiteral("%1: the history came back as \"%2\" instead of \"%3\"")
                    .arg(QLatin1String(what), again.entries.join(QLatin1Char('|')),
@@ -74,15 +70,9 @@ void checkRemember(QStringList entries, const QString& host) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::initQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray content = fuzz::bytesOf(data, size);
-    const QString path = fuzz::scratchPath(QStringLiteral("MainfRM_L.Log"));
-    fuzz::writeFile(path, content);
+    const QString path = fuzz::inputFile(content, QStringLiteral("MainfRM_L.Log"));
 
     const hosthistory::Loaded loaded = hosthistory::load(path);
     FUZZ_CHECK(loaded.entries.size() <= hosthistory::kFieldCount,

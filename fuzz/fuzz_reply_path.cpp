@@ -39,130 +39,43 @@
 // of its ticks, and the poll sends again within twice its reply time-out; and the table, unless
 // the save refuses one of its fields, saves to a table file that loads back as the same table.
 
-#include <QByteArrayList>
 #include <QObject>
+#include <cstdio>
 #include <memory>
 
+#include "ConsoleFixture.h"
 #include "FuzzSupport.h"
-#include "app/Console.h"
+#include "ReplyPathChecks.h"
 #include "core/CommandSet.h"
-#include "core/MessageSeam.h"
-#include "link/CommandChannel.h"
-#include "link/ConnectDialogModel.h"
-#include "link/LineTransport.h"
-#include "table/DataTable.h"
 #include "table/TableFile.h"
-#include "table/TableRead.h"
 #include "table/TableScreen.h"
 #include "table/TableWrite.h"
 
 using namespace quven;
-
-namespace ti = tableindex;
+using namespace quven::fuzz;
 
 namespace {
 
-// The console's byte pipe without a socket: sends are recorded, arrivals are delivered when
-// the fuzz target says so, as the socket's data-arrival event would bring them.
-class FuzzTransport : public LineTransport {
-  public:
-    bool connectToController(const QString&, int) override {
-        connected = true;
-        return true;
-    }
-    void close() override { connected = false; }
-    bool send(const QByteArray& bytes) override {
-        if (!connected) {
-            return false;
-        }
-        sent.append(bytes);
-        return true;
-    }
-    QByteArray takeReceived() override {
-        QByteArray bytes;
-        bytes.swap(pending);
-        return bytes;
-    }
-
-    void arrive(const QByteArray& bytes) {
-        pending += bytes;
-        Q_EMIT received();
-    }
-
-    QByteArrayList sent;
-    QByteArray pending;
-    bool connected = false;
-};
-
-// Message boxes are counted, not shown.
-class FuzzMessages : public MessageSeam {
-  public:
-    void show(const Message&) override { ++shown; }
-    // A write asks before it sends fields that were not read: it goes ahead.
-    bool ask(const Message&) override { return true; }
-    int shown = 0;
-};
-
-constexpr int kPollStates[] = {pollstate::Counter,       pollstate::Mode,     pollstate::SpeedRange,
-                               pollstate::LimitSwitches, pollstate::Firmware, pollstate::Manual};
 constexpr char kSegmentEnd = '\x7F';
 constexpr int kFloodBytes = 16 * 1024;  // an arrival's flood
 constexpr int kPasteBytes = 64 * 1024;  // a paste into the manual command box
 constexpr int kMaxFloods = 8;           // enough to pass kReceiveLimit, few enough to stay quick
-constexpr int kPollPeriod = 50;
-constexpr int kMaxItemIndex = ti::kRowCount;  // one past the last row, before the group turns
-constexpr int kMaxItemType = TableRead::kFinished;
-// Ticks within which a transfer ends, or the poll sends, when nothing arrives (with room).
-constexpr int kReadTicksBound = 4 * ti::kRowCount * (TableRead::kTimeoutTicks + 2);
-constexpr int kWriteTicksBound = 2 * (3 * ti::kRowCount + 1);
-constexpr int kPollTicksBound = 2 * (PollCycle::kReplyTimeoutTicks + 1);
 
-enum Group { Positions = 0, Speeds = 1, Switches = 2, LimitStop = 3 };
-enum class Field { Text1, Text2, Check2, Option2 };
+// The data-table screen's buttons, by the operator's action that presses them.
+using ScreenButton = void (TableScreen::*)();
+constexpr ScreenButton kScreenButtons[] = {
+    &TableScreen::cmdDataRead_Click, &TableScreen::cmdDataWrite_Click, &TableScreen::Command2_Click,
+    &TableScreen::cmdDataClear_Click, &TableScreen::Command1_Click};
+constexpr int kScreenButtonCount = int(sizeof(kScreenButtons) / sizeof(kScreenButtons[0]));
 
-bool isPollState(int state) {
-    for (int allowed : kPollStates) {
-        if (state == allowed) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool inside(int value, int first, int last) {
-    return value >= first && value <= last;
-}
-
-// The fields that the reply to (type, row) may set.
-bool belongsToRow(Field field, int index, int type, int row) {
-    switch (type) {
-        case Positions:
-            return field == Field::Text2 && index == ti::position(row);
-        case Speeds:
-            return field == Field::Text1 &&
-                   inside(index, ti::speed(row, ti::Hspd), ti::speed(row, ti::Rate));
-        case Switches:
-            if (field == Field::Option2) {
-                return inside(index, ti::drive(row, ti::DriveS), ti::drive(row, ti::DriveC));
-            }
-            if (field != Field::Check2) {
-                return false;
-            }
-            if (ti::isFunctionRow(row)) {
-                const int m = row - ti::kNormalRows;
-                return inside(index, ti::axisEnable(m, 0), ti::axisReverse(m, 7));
-            }
-            return inside(index, ti::normalSwitch(row, ti::CwlsEnable),
-                          ti::normalSwitch(row, ti::PulseReverse));
-        default:
-            return false;
-    }
-}
-
-class Harness {
+// A real Console on the recording transport, with manual timers; its message boxes are counted.
+class Harness : public ConsoleOn<RecordingTransport> {
   public:
     Harness() {
-        console.session.setHistoryPath(fuzz::scratchPath(QStringLiteral("MainfRM_L.Log")));
+        messages.keep = RecordedMessages::Keep::Count;
+        // A write asks before it sends fields that were not read: it goes ahead.
+        messages.answer = true;
+        console.session.setHistoryPath(scratchPath(QStringLiteral("MainfRM_L.Log")));
         QObject::connect(&console.screenChange, &ScreenChange::tableScreenRequested,
                          &console.screenChange, [this] {
                              if (!screen) {
@@ -188,7 +101,7 @@ class Harness {
             m.ModeLetter = QStringLiteral("N");
         }
         if (m.Connected && m.ScreenMode == screenmode::Control) {
-            console.Timer2.setInterval(kPollPeriod);
+            console.Timer2.setInterval(kPollPeriodAfterConnect);
         }
         const bool read = (flags & 2) && m.ScreenMode == screenmode::Table;
         if (read) {
@@ -196,7 +109,7 @@ class Harness {
         } else if (flags & 4) {
             screen->tmrWrite.setInterval(TableWrite::kPeriodMs);
         }
-        checkState();
+        check();
     }
 
     void run(const QByteArray& segment) {
@@ -219,7 +132,7 @@ class Harness {
                 arrive(payload);
             }
         }
-        checkState();
+        check();
     }
 
     // When nothing more arrives, a transfer ends by itself and the poll asks its next query
@@ -228,14 +141,16 @@ class Harness {
         for (int tick = 0; screen && screen->tmrTokei.isRunning(); ++tick) {
             FUZZ_CHECK(tick < kReadTicksBound, QStringLiteral("a read without replies never ends"));
             screen->tmrTokei_Timer();
-            checkState();
+            check();
         }
         for (int tick = 0; screen && screen->tmrWrite.isRunning(); ++tick) {
             FUZZ_CHECK(tick < kWriteTicksBound, QStringLiteral("a write never ends"));
             screen->tmrWrite_Timer();
-            checkState();
+            check();
         }
-        checkTableFile();
+        if (screen) {
+            checkTableFile(screen->table);
+        }
         const Module1& m = console.module;
         if (console.Timer2.isRunning() && m.Connected && m.ScreenMode == screenmode::Control) {
             const qsizetype before = transport.sent.size();
@@ -243,7 +158,7 @@ class Harness {
                                console.Timer2.isRunning();
                  ++tick) {
                 console.poll.Timer2_Timer();
-                checkState();
+                check();
             }
             FUZZ_CHECK(transport.sent.size() > before || !m.Connected,
                        QStringLiteral("the poll stopped asking (PollState %1, ReplyPending %2)")
@@ -261,7 +176,7 @@ class Harness {
                      "ScreenMode %d PollState %d TableItemType %d TableItemIndex %d "
                      "ReplyPending %d Connected %d, %d messages\n",
                      m.ScreenMode, m.PollState, m.TableItemType, m.TableItemIndex, m.ReplyPending,
-                     m.Connected, messages.shown);
+                     m.Connected, messages.count);
         std::fprintf(stderr, "counter %s, mode %s, firmware %s, received %s\n",
                      qPrintable(console.panel.counterText()), qPrintable(console.panel.modeText()),
                      qPrintable(console.panel.firmwareText()),
@@ -300,18 +215,18 @@ class Harness {
         for (int k = 0; k < (op & 3); ++k) {
             if (console.Timer2.isRunning()) {
                 console.poll.Timer2_Timer();
-                checkState();
+                check();
             }
         }
         for (int k = 0; k < ((op >> 2) & 3); ++k) {
             if (screen && screen->tmrTokei.isRunning()) {
                 screen->tmrTokei_Timer();
-                checkState();
+                check();
             }
         }
         if ((op & 0x10) && screen && screen->tmrWrite.isRunning()) {
             screen->tmrWrite_Timer();
-            checkState();
+            check();
         }
     }
 
@@ -320,7 +235,7 @@ class Harness {
         inArrival_ = true;
         transport.arrive(bytes);
         inArrival_ = false;
-        checkState();
+        check();
     }
 
     void operatorAction(int action, const QByteArray& payload) {
@@ -328,32 +243,14 @@ class Harness {
         // Only the operator's clear, read (which clears) and write (which fills in zeros)
         // change the table outside a reply.
         operatorChangesTable_ = true;
+        if (action < kScreenButtonCount) {
+            if (screenShown()) {
+                ((*screen).*kScreenButtons[action])();
+            }
+            operatorChangesTable_ = false;
+            return;
+        }
         switch (action) {
-            case 0:
-                if (screenShown()) {
-                    screen->cmdDataRead_Click();
-                }
-                break;
-            case 1:
-                if (screenShown()) {
-                    screen->cmdDataWrite_Click();
-                }
-                break;
-            case 2:
-                if (screenShown()) {
-                    screen->Command2_Click();
-                }
-                break;
-            case 3:
-                if (screenShown()) {
-                    screen->cmdDataClear_Click();
-                }
-                break;
-            case 4:
-                if (screenShown()) {
-                    screen->Command1_Click();
-                }
-                break;
             case 5:
                 if (screenShown()) {
                     screen->Form_Unload();
@@ -411,91 +308,19 @@ class Harness {
             console.session.Connect_Click();
             return;
         }
-        console.session.Connect_Click();
-        if (ConnectDialogModel* form = console.session.connectDialogModel()) {
-            form->setHostText(QStringLiteral("127.0.0.1"));
-            form->setPortText(QStringLiteral("7777"));
-            console.session.ConnectButton_Click();
-        }
-    }
-
-    // What the read left in the table saves to a table file that loads back as it was, unless
-    // the save refuses a field the file cannot keep.
-    void checkTableFile() {
-        if (!screen || screen->table.isCleared() ||
-            !tablefile::unsavableField(screen->table).isEmpty()) {
-            return;
-        }
-        const QString line = tablefile::encode(screen->table);
-        if (line.size() > tablefile::kMaxLineLength) {
-            return;  // too long for a table file (left to the table file's own checks)
-        }
-        const QString path = fuzz::scratchPath(QStringLiteral("table.txt"));
-        FUZZ_CHECK(!tablefile::save(path, line), QStringLiteral("the table could not be saved"));
-        const tablefile::Loaded loaded = tablefile::load(path);
-        FUZZ_CHECK(loaded.error.isEmpty(),
-                   QStringLiteral("a saved table does not load: ") + loaded.error);
-        DataTable again;
-        tablefile::apply(loaded.fields, again);
-        FUZZ_CHECK(tablefile::encode(again) == line,
-                   QStringLiteral("a saved table loads as another: ") + tablefile::encode(again));
+        connectThroughDialog(console.session, kLoopback, QStringLiteral("7777"));
     }
 
     void tableChanged(Field field, int index) {
-        if (operatorChangesTable_) {
-            return;
+        if (!operatorChangesTable_) {
+            checkTableChange(console.module, inArrival_, screen && screen->tmrTokei.isRunning(),
+                             field, index);
         }
-        const Module1& m = console.module;
-        const QString where =
-            QStringLiteral("field %1 index %2, TableItemType %3, TableItemIndex %4")
-                .arg(int(field))
-                .arg(index)
-                .arg(m.TableItemType)
-                .arg(m.TableItemIndex);
-        FUZZ_CHECK(inArrival_, QStringLiteral("the table changed outside a reply: ") + where);
-        FUZZ_CHECK(m.ScreenMode == screenmode::Table && screen && screen->tmrTokei.isRunning(),
-                   QStringLiteral("a reply changed the table while no read runs: ") + where);
-        if (m.TableItemType == LimitStop) {
-            FUZZ_CHECK(field == Field::Option2 && inside(index, ti::EmStop, ti::IndivStop),
-                       QStringLiteral("the limit-stop reply changed another field: ") + where);
-            return;
-        }
-        FUZZ_CHECK(inside(m.TableItemIndex, 0, ti::kRowCount - 1),
-                   QStringLiteral("a reply was applied to a row outside 0-15: ") + where);
-        FUZZ_CHECK(belongsToRow(field, index, m.TableItemType, m.TableItemIndex),
-                   QStringLiteral("a reply changed a field of another row: ") + where);
     }
 
-    void checkState() {
-        const Module1& m = console.module;
-        FUZZ_CHECK(inside(m.TableItemIndex, 0, kMaxItemIndex),
-                   QStringLiteral("TableItemIndex %1").arg(m.TableItemIndex));
-        FUZZ_CHECK(inside(m.TableItemType, 0, kMaxItemType),
-                   QStringLiteral("TableItemType %1").arg(m.TableItemType));
-        FUZZ_CHECK(isPollState(m.PollState), QStringLiteral("PollState %1").arg(m.PollState));
-        FUZZ_CHECK(inside(m.ReplyWaitTicks, 0, PollCycle::kReplyTimeoutTicks),
-                   QStringLiteral("ReplyWaitTicks %1").arg(m.ReplyWaitTicks));
-        FUZZ_CHECK(inside(m.DisplayAxis, 0, 7),
-                   QStringLiteral("DisplayAxis %1").arg(m.DisplayAxis));
-        FUZZ_CHECK(m.ReceiveBuffer.size() <= CommandChannel::kReceiveLimit + lastArrival_,
-                   QStringLiteral("ReceiveBuffer holds %1 characters").arg(m.ReceiveBuffer.size()));
-        const QByteArray manual = commands::line(console.manualLine.text()).toLatin1();
-        for (; checkedSent_ < transport.sent.size(); ++checkedSent_) {
-            const QByteArray& line = transport.sent.at(checkedSent_);
-            FUZZ_CHECK(line.endsWith("\r\n"),
-                       QStringLiteral("a line without CR LF: ") + QString::fromLatin1(line));
-            if (line != manual) {
-                FUZZ_CHECK(
-                    line.indexOf('\r') == line.size() - 2 && line.indexOf('\n') == line.size() - 1,
-                    QStringLiteral("a line with a line end inside: ") + QString::fromLatin1(line));
-            }
-        }
-    }
+    void check() { checkState(console, transport.sent, checkedSent_, lastArrival_); }
 
   public:
-    FuzzTransport transport;
-    FuzzMessages messages;
-    Console console{transport, messages, IntervalTimer::Mode::Manual};
     std::unique_ptr<TableScreen> screen;
 
   private:
@@ -508,13 +333,8 @@ class Harness {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::initQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray input = fuzz::bytesOf(data, size);
+    const QByteArray input = bytesOf(data, size);
     constexpr int kHeader = 5;
     Harness harness;
     harness.setUp(input.left(kHeader));

@@ -9,6 +9,8 @@
 // "SRQ02".
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <optional>
 
 #include "FuzzSupport.h"
 #include "sim/ControllerModel.h"
@@ -93,11 +95,6 @@ std::optional<qint64> advanceDirective(const QByteArray& line) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    quven::fuzz::initQt();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ControllerModel model;

@@ -6,6 +6,7 @@
 // and the same table once more.
 
 #include <QStringList>
+#include <optional>
 
 #include "FuzzSupport.h"
 #include "table/DataTable.h"
@@ -19,17 +20,12 @@ namespace {
 constexpr int kFieldsPerRow = 6;
 constexpr int kRows = 16;
 
-// The content as the rules read it: a UTF-8 byte-order mark at its very start is not content.
-QByteArray withoutLeadingMark(const QByteArray& content) {
-    return content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
-}
-
 // The fields a table file of this content holds, or nothing when it is not one.
 std::optional<QStringList> expectedFields(const QByteArray& content) {
     if (content.contains('\0')) {
         return std::nullopt;
     }
-    const QByteArray line = fuzz::lastLineByTheRules(withoutLeadingMark(content));
+    const QByteArray line = fuzz::lastLineByTheRules(fuzz::withoutLeadingMark(content));
     if (line.size() > tablefile::kMaxLineLength || line.count(',') < tablefile::kFieldCount) {
         return std::nullopt;
     }
@@ -43,15 +39,9 @@ bool isTextField(int index) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::initQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray content = fuzz::bytesOf(data, size);
-    const QString path = fuzz::scratchPath(QStringLiteral("table.txt"));
-    fuzz::writeFile(path, content);
+    const QString path = fuzz::inputFile(content, QStringLiteral("table.txt"));
 
     const tablefile::Loaded loaded = tablefile::load(path);
     const std::optional<QStringList> expected = expectedFields(content);

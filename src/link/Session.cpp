@@ -12,10 +12,6 @@
 
 namespace quven {
 
-namespace {
-constexpr int kPollPeriodAfterConnect = 50;
-}
-
 Session::Session(Module1& module, LineTransport& transport, IntervalTimer& timer2,
                  SessionControls& controls, MessageSeam& messages, QObject* parent)
     : QObject(parent),

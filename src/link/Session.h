@@ -21,6 +21,9 @@ class SessionControls;
 class Session : public QObject {
     Q_OBJECT
   public:
+    // The poll period a connect gives Timer2.
+    static constexpr int kPollPeriodAfterConnect = 50;
+
     Session(Module1& module, LineTransport& transport, IntervalTimer& timer2,
             SessionControls& controls, MessageSeam& messages, QObject* parent = nullptr);
     ~Session() override;

@@ -3,12 +3,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "RecordedMessages.h"
-#include "RecordingTransport.h"
 #include "WidgetProbe.h"
-#include "app/Console.h"
-#include "app/ConsoleWindows.h"
-#include "ui/control/MainFrm.h"
+#include "WindowedConsole.h"
 
 // The control screen under test and the ways a test looks at it: by control name, by where a
 // control stands on the panel and by the colour it really paints.
@@ -22,15 +18,12 @@ using widgetprobe::indexed;
 using widgetprobe::paintedAt;
 using widgetprobe::paintedBeside;
 
-// The control screen on a recording transport, with recorded messages and manual timers.
-struct Screen {
+// The control screen shown, on a recording transport, with recorded messages and manual timers.
+struct Screen : WindowedConsole<> {
     Screen() { main.show(); }
 
     // As after a connect: sends reach the transport and the screen may change.
-    void connectSession() {
-        transport.connected = true;
-        console.module.Connected = true;
-    }
+    void connectSession() { markConnected(*this); }
 
     template <typename W = QWidget>
     W* find(const QString& name) {
@@ -55,12 +48,6 @@ struct Screen {
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     QString text(const QString& name) { return find<QLabel>(name)->text(); }
-
-    RecordingTransport transport;
-    RecordedMessages messages;
-    Console console{transport, messages, IntervalTimer::Mode::Manual};
-    ConsoleWindows windows{console};
-    MainFrm& main = windows.mainFrm();
 };
 
 // Buttons of different heights show their face gradient a shade apart.

@@ -1,11 +1,8 @@
-#include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
-#include "RecordedMessages.h"
-#include "SimOnDialogPort.h"
-#include "app/Console.h"
-#include "link/TcpTransport.h"
-#include "sim/ControllerModel.h"
+#include "SimConsole.h"
 
 using namespace quven;
 
@@ -25,35 +22,23 @@ class ControlEndToEndTest : public QObject {
     // Polls until the condition holds or the time is up.
     bool pollUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
-    QTemporaryDir folder_;
-    QString previousFolder_;
-    sim::ControllerModel model_;
-    sim::SimFaults faults_;
-    std::unique_ptr<sim::SimServer> server_;
+    std::unique_ptr<SimConsole> bench_;
     QByteArrayList received_;
-    TcpTransport transport_;
-    RecordedMessages messages_;
-    std::unique_ptr<Console> console_;
 };
 
 void ControlEndToEndTest::initTestCase() {
-    // The session writes its host history into the working folder.
-    previousFolder_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder_.path()));
-    server_ = std::make_unique<sim::SimServer>(model_, faults_);
-    QVERIFY(listenOnDialogPort(*server_));
-    connect(server_.get(), &sim::SimServer::lineHandled, this,
+    bench_ = std::make_unique<SimConsole>(IntervalTimer::Mode::Manual);
+    connect(&bench_->server, &sim::SimServer::lineHandled, this,
             [this](const QByteArray& line) { received_.append(line); });
-    console_ = std::make_unique<Console>(transport_, messages_, IntervalTimer::Mode::Manual);
 }
 
 void ControlEndToEndTest::cleanupTestCase() {
-    QDir::setCurrent(previousFolder_);
+    bench_.reset();  // back in the working folder it came from
 }
 
 bool ControlEndToEndTest::pollOnce() {
-    console_->poll.Timer2_Timer();
-    return QTest::qWaitFor([this] { return !console_->module.ReplyPending; }, 5000);
+    bench_->console.poll.Timer2_Timer();
+    return QTest::qWaitFor([this] { return !bench_->console.module.ReplyPending; }, 5000);
 }
 
 bool ControlEndToEndTest::pollUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -68,13 +53,9 @@ bool ControlEndToEndTest::pollUntil(const std::function<bool()>& condition, int 
 }
 
 void ControlEndToEndTest::pollsJogsAndScansIntoALimit() {
-    Console& c = *console_;
-    c.session.Connect_Click();
-    c.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
-    c.session.connectDialogModel()->setPortText(QString::number(server_->port()));
-    c.session.ConnectButton_Click();
-    QVERIFY(c.module.Connected);
-    QTRY_COMPARE(transport_.state(), QAbstractSocket::ConnectedState);
+    Console& c = bench_->console;
+    QVERIFY(bench_->connectConsole());
+    QTRY_COMPARE(bench_->transport.state(), QAbstractSocket::ConnectedState);
 
     // The firmware first, then the counter, the mode, the speed range and the lamps.
     QVERIFY(pollOnce());
@@ -98,7 +79,7 @@ void ControlEndToEndTest::pollsJogsAndScansIntoALimit() {
     QVERIFY(received_.contains("NCNT0?"));
 
     // A scan at high speed runs into the clockwise limit, whose lamp turns red.
-    model_.execute("NSPD0:99999/02000/00500/05");
+    bench_->model.execute("NSPD0:99999/02000/00500/05");
     c.commands.Option2_Click(PanelState::SpeedH);
     c.commands.setModeOption(OperatorCommands::PlusScan);
     c.commands.Ctr_Click(OperatorCommands::Start);
@@ -115,7 +96,7 @@ void ControlEndToEndTest::pollsJogsAndScansIntoALimit() {
     QVERIFY(pollUntil([&] {
         return c.receiveDisplay.text() == QLatin1String("NSPD0:99999/02000/00500/05\r\n");
     }));
-    QVERIFY(messages_.shown.isEmpty());
+    QVERIFY(bench_->messages.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ControlEndToEndTest)

@@ -40,8 +40,7 @@ void ManualLineTest::enterJoinsAndMarksTheLine() {
 
     ConsoleFixture f(ConsoleFixture::Readers::Console);
     ManualLine& line = f.console.manualLine;
-    f.console.module.Connected = true;
-    f.transport.connected = true;
+    markConnected(f);
     line.setText(before, before.size());
     QVERIFY(!f.console.module.ManualCommandPending);
     QSignalSpy changes(&line, &ManualLine::changed);

@@ -8,12 +8,10 @@ namespace {
 
 struct CommandsFixture : ConsoleFixture {
     CommandsFixture() : ConsoleFixture(Readers::Console) {
-        transport.connected = true;
-        console.module.Connected = true;
+        markConnected(*this);
         console.module.ReplyPending = true;  // a poll reply is outstanding
     }
     OperatorCommands& commands() { return console.commands; }
-    Module1& m() { return console.module; }
 };
 
 }  // namespace

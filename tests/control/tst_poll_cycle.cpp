@@ -9,22 +9,11 @@ namespace {
 // The console's own readers on a recording transport, with a session open as the connect
 // sequence leaves it.
 struct PollFixture : ConsoleFixture {
-    PollFixture() : ConsoleFixture(Readers::Console) { open(); }
-
-    void open() {
-        transport.connected = true;
-        m().Connected = true;
-        m().PollState = pollstate::Firmware;
-        m().ReplyPending = false;
-        m().ReplyWaitTicks = 0;
-        console.Timer2.setInterval(50);
-    }
+    PollFixture() : ConsoleFixture(Readers::Console) { openSession(*this); }
 
     // One tick; returns the lines it sent.
     QByteArrayList tick() {
-        const qsizetype before = transport.sent.size();
-        console.poll.Timer2_Timer();
-        return transport.sent.mid(before);
+        return transport.sentDuring([this] { console.poll.Timer2_Timer(); });
     }
 
     // One tick that sends a query, then the controller's answer to it.
@@ -34,7 +23,6 @@ struct PollFixture : ConsoleFixture {
         return sent.value(0);
     }
 
-    Module1& m() { return console.module; }
     PanelState& panel() { return console.panel; }
 
     QList<bool> keys() const {

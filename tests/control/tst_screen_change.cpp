@@ -2,11 +2,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "RecordedMessages.h"
-#include "RecordingTransport.h"
-#include "app/Console.h"
-#include "app/ConsoleWindows.h"
-#include "ui/control/MainFrm.h"
+#include "WindowedConsole.h"
 
 using namespace quven;
 
@@ -20,10 +16,10 @@ class ScreenChangeTest : public QObject {
 };
 
 void ScreenChangeTest::refusedWithoutASession() {
-    RecordingTransport transport;
-    RecordedMessages messages;
-    Console console(transport, messages, IntervalTimer::Mode::Manual);
-    ConsoleWindows windows(console);
+    WindowedConsole f;
+    Console& console = f.console;
+    const RecordedMessages& messages = f.messages;
+    ConsoleWindows& windows = f.windows;
 
     console.screenChange.SetupPb_Click();
     QCOMPARE(messages.shown,
@@ -34,13 +30,11 @@ void ScreenChangeTest::refusedWithoutASession() {
 }
 
 void ScreenChangeTest::handsTheLinkOverAndBack() {
-    RecordingTransport transport;
-    RecordedMessages messages;
-    Console console(transport, messages, IntervalTimer::Mode::Manual);
-    ConsoleWindows windows(console);
-    transport.connected = true;
-    console.module.Connected = true;
-    console.Timer2.setInterval(50);
+    WindowedConsole f;
+    Console& console = f.console;
+    const RecordedMessages& messages = f.messages;
+    ConsoleWindows& windows = f.windows;
+    openSession(f);
 
     QTest::mouseClick(windows.mainFrm().findChild<QPushButton*>(QStringLiteral("SetupPb")),
                       Qt::LeftButton);
@@ -52,7 +46,7 @@ void ScreenChangeTest::handsTheLinkOverAndBack() {
     QCOMPARE(setup->windowTitle(), QStringLiteral("QUVEN-01 DATA READ WRITE control"));
     // The control screen behind it still sends its immediate commands.
     console.commands.Command6_Click();
-    QCOMPARE(transport.sent, QByteArrayList{"+J\r\n"});
+    QCOMPARE(f.transport.sent, QByteArrayList{"+J\r\n"});
 
     // "To Control Screen" hides the window and keeps it for the next visit.
     QTest::mouseClick(setup->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);

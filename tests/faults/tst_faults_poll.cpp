@@ -1,21 +1,16 @@
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
 #include "FaultBench.h"
 
 using namespace quven;
+using sim::SimFaults;
 
 namespace {
 
 const Message kNotConnected{QStringLiteral("Not connected !"), QStringLiteral("QUVEN"),
                             MessageIcon::None};
-
-sim::SimFaults withLatency(int ms) {
-    sim::SimFaults faults;
-    faults.latencyMs = ms;
-    return faults;
-}
+const QString kFirmware = QStringLiteral("Firmware Version  QUVEN01 V1.20");
 
 }  // namespace
 
@@ -23,36 +18,110 @@ sim::SimFaults withLatency(int ms) {
 class FaultsPollTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void latencyBelowTheTimeOut();
+    void panelFollowsTheController_data();
+    void panelFollowsTheController();
     void latencyAboveTheTimeOutRecovers();
-    void droppedRepliesAreAskedAgain();
-    void byteByByteAndMergedReplies_data();
-    void byteByByteAndMergedReplies();
-    void noticesInTheMiddleOfThePoll();
-    void garbageIsNotTakenForReplies();
-    void oddBytesEndTheWait_data();
-    void oddBytesEndTheWait();
     void connectionClosedWhilePolling();
     void refusedConnection();
     void endlessLineStaysBounded();
 };
 
-void FaultsPollTest::latencyBelowTheTimeOut() {
-    FaultBench b(withLatency(60));  // the poll waits four 50 ms ticks
+void FaultsPollTest::panelFollowsTheController_data() {
+    QTest::addColumn<SimFaults>("faults");
+    QTest::addColumn<bool>("jog");            // the operator's "+" jog
+    QTest::addColumn<QByteArray>("command");  // run by the controller itself
+    QTest::addColumn<QString>("manual");      // typed into the manual command box
+    QTest::addColumn<QString>("counter");     // what the displays then show
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QString>("received");  // empty: not looked at
+    QTest::addColumn<int>("settleMs");      // how long they must keep showing it
+    const int m = PanelState::SpeedM;
+    const QString none;
+
+    // The poll waits four 50 ms ticks.
+    QTest::newRow("latency below the time-out")
+        << withFaults([](SimFaults& f) { f.latencyMs = 60; }) << true << QByteArray() << none
+        << "+0000001" << m << none << 0;
+    QTest::newRow("dropped replies are asked again")
+        << withFaults([](SimFaults& f) { f.dropEvery = 3; }) << false << QByteArray("PRS-0000042")
+        << none << "-0000042" << m << none << 0;
+    QTest::newRow("byte by byte") << withFaults([](SimFaults& f) {
+        f.splitBytes = 1;
+        f.splitGapMs = 1;
+    }) << false << QByteArray("SPDL")
+                                  << none << "+0000000" << int(PanelState::SpeedL) << none << 0;
+    QTest::newRow("merged in pairs")
+        << withFaults([](SimFaults& f) { f.mergePairs = true; }) << false << QByteArray("SPDL")
+        << none << "+0000000" << int(PanelState::SpeedL) << none << 0;
+    QTest::newRow("notices in the middle of the poll")
+        << withFaults([](SimFaults& f) { f.noticeEveryMs = 70; }) << false << QByteArray() << none
+        << "+0000000" << m << "SRQ00 received !" << 0;
+    // Every display shows only what its own query was answered, and keeps showing it.
+    QTest::newRow("garbage is not taken for replies")
+        << withFaults([](SimFaults& f) { f.garbageEvery = 2; }) << false
+        << QByteArray("PRS+0000777") << none << "+0000777" << m << none << 500;
+    // A controller whose every answer carries a stray byte is still polled: each answer ends
+    // the wait, the cycle goes round, and the byte is shown where the whole answer is.
+    const std::pair<int, QString> oddBytes[] = {{0xB5, QString::fromLatin1("\xB5")},
+                                                {0x00, QStringLiteral("\\x00")},
+                                                {0x7F, QStringLiteral("\\x7F")}};
+    for (const auto& [odd, shown] : oddBytes) {
+        QTest::addRow("answers ending in 0x%02X", odd)
+            << withFaults([odd = odd](SimFaults& f) {
+                   f.oddByteEvery = 1;
+                   f.oddByte = odd;
+               })
+            << false << QByteArray() << QStringLiteral("VER?") << "+0000000" << m
+            << QStringLiteral("QUVEN01 V1.20") + shown + QStringLiteral("\r\n") << 0;
+    }
+}
+
+void FaultsPollTest::panelFollowsTheController() {
+    QFETCH(SimFaults, faults);
+    QFETCH(bool, jog);
+    QFETCH(QByteArray, command);
+    QFETCH(QString, manual);
+    QFETCH(QString, counter);
+    QFETCH(int, speed);
+    QFETCH(QString, received);
+    QFETCH(int, settleMs);
+
+    FaultBench b(faults);
+    const PanelState& panel = b.console.panel;
+    const ReceiveDisplay& display = b.console.receiveDisplay;
     QVERIFY(b.connectConsole());
-    QVERIFY(b.waitFor([&] {
-        return b.console.panel.firmwareText() == QLatin1String("Firmware Version  QUVEN01 V1.20");
-    }));
+    QVERIFY(b.waitFor([&] { return panel.firmwareText() == kFirmware; }));
     QVERIFY(b.panelShowsController());
-    b.console.commands.Command6_Click();
-    QVERIFY(b.waitFor([&] { return b.console.panel.counterText() == QLatin1String("+0000001"); }));
+    if (jog) {
+        b.console.commands.Command6_Click();
+    }
+    if (!command.isEmpty()) {
+        b.model.execute(command);
+    }
+    if (!manual.isEmpty()) {
+        b.console.manualLine.setText(manual + QStringLiteral("\r\n"), int(manual.size()) + 2);
+    }
+    QVERIFY(b.waitFor([&] {
+        return panel.counterText() == counter && panel.speedOption() == speed &&
+               (received.isEmpty() || display.text() == received);
+    }));
+    if (settleMs > 0) {
+        QTest::qWait(settleMs);
+    }
+    QCOMPARE(panel.counterText(), counter);
+    QCOMPARE(panel.modeText(), QStringLiteral("NORMAL  Axis 0"));
+    QCOMPARE(panel.speedOption(), speed);
+    QCOMPARE(panel.firmwareText(), kFirmware);
+    if (!received.isEmpty()) {
+        QCOMPARE(display.text(), received);
+    }
     QVERIFY(b.messages.shown.isEmpty());
 }
 
 // Slower than the time-out, every answer comes after its query was asked again, and the
 // displays run one answer behind; once the controller answers in time they are right again.
 void FaultsPollTest::latencyAboveTheTimeOutRecovers() {
-    FaultBench b(withLatency(500));
+    FaultBench b(withFaults([](SimFaults& f) { f.latencyMs = 500; }));
     int queries = 0;
     connect(&b.server, &sim::SimServer::lineHandled, &b.server, [&queries] { ++queries; });
     QVERIFY(b.connectConsole());
@@ -65,98 +134,6 @@ void FaultsPollTest::latencyAboveTheTimeOutRecovers() {
     b.model.execute("PRS+0000321");
     QVERIFY(b.panelShowsController());
     QCOMPARE(b.console.panel.counterText(), QStringLiteral("+0000321"));
-    QVERIFY(b.messages.shown.isEmpty());
-}
-
-void FaultsPollTest::droppedRepliesAreAskedAgain() {
-    sim::SimFaults faults;
-    faults.dropEvery = 3;
-    FaultBench b(faults);
-    QVERIFY(b.connectConsole());
-    QVERIFY(b.panelShowsController());
-    b.model.execute("PRS-0000042");
-    QVERIFY(b.waitFor([&] { return b.console.panel.counterText() == QLatin1String("-0000042"); }));
-    QVERIFY(b.messages.shown.isEmpty());
-}
-
-void FaultsPollTest::byteByByteAndMergedReplies_data() {
-    QTest::addColumn<int>("split");
-    QTest::addColumn<bool>("merge");
-    QTest::newRow("byte by byte") << 1 << false;
-    QTest::newRow("merged in pairs") << 0 << true;
-}
-
-void FaultsPollTest::byteByByteAndMergedReplies() {
-    QFETCH(int, split);
-    QFETCH(bool, merge);
-    sim::SimFaults faults;
-    faults.splitBytes = split;
-    faults.splitGapMs = 1;
-    faults.mergePairs = merge;
-    FaultBench b(faults);
-    QVERIFY(b.connectConsole());
-    QVERIFY(b.waitFor([&] {
-        return b.console.panel.firmwareText() == QLatin1String("Firmware Version  QUVEN01 V1.20");
-    }));
-    QVERIFY(b.panelShowsController());
-    b.model.execute("SPDL");
-    QVERIFY(b.waitFor([&] { return b.console.panel.speedOption() == PanelState::SpeedL; }));
-    QVERIFY(b.messages.shown.isEmpty());
-}
-
-void FaultsPollTest::noticesInTheMiddleOfThePoll() {
-    sim::SimFaults faults;
-    faults.noticeEveryMs = 70;
-    FaultBench b(faults);
-    QVERIFY(b.connectConsole());
-    QVERIFY(b.waitFor(
-        [&] { return b.console.receiveDisplay.text() == QLatin1String("SRQ00 received !"); }));
-    QVERIFY(b.panelShowsController());
-    QVERIFY(b.messages.shown.isEmpty());
-}
-
-void FaultsPollTest::garbageIsNotTakenForReplies() {
-    sim::SimFaults faults;
-    faults.garbageEvery = 2;
-    FaultBench b(faults);
-    QVERIFY(b.connectConsole());
-    QVERIFY(b.panelShowsController());
-    b.model.execute("PRS+0000777");
-    QVERIFY(b.waitFor([&] { return b.console.panel.counterText() == QLatin1String("+0000777"); }));
-    // Every display shows only what its own query was answered.
-    QTest::qWait(500);
-    QCOMPARE(b.console.panel.counterText(), QStringLiteral("+0000777"));
-    QCOMPARE(b.console.panel.modeText(), QStringLiteral("NORMAL  Axis 0"));
-    QCOMPARE(b.console.panel.speedOption(), int(PanelState::SpeedM));
-    QCOMPARE(b.console.panel.firmwareText(), QStringLiteral("Firmware Version  QUVEN01 V1.20"));
-    QVERIFY(b.messages.shown.isEmpty());
-}
-
-void FaultsPollTest::oddBytesEndTheWait_data() {
-    QTest::addColumn<int>("odd");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("0xB5") << 0xB5 << QString::fromLatin1("\xB5");
-    QTest::newRow("NUL") << 0x00 << QStringLiteral("\\x00");
-    QTest::newRow("DEL") << 0x7F << QStringLiteral("\\x7F");
-}
-
-// A controller whose every answer carries a stray byte is still polled: each answer ends the
-// wait, the cycle goes round, and the byte is shown where the whole answer is.
-void FaultsPollTest::oddBytesEndTheWait() {
-    QFETCH(int, odd);
-    QFETCH(QString, shown);
-    sim::SimFaults faults;
-    faults.oddByteEvery = 1;
-    faults.oddByte = odd;
-    FaultBench b(faults);
-    QVERIFY(b.connectConsole());
-    QVERIFY(b.panelShowsController());
-    QCOMPARE(b.console.panel.firmwareText(), QStringLiteral("Firmware Version  QUVEN01 V1.20"));
-    b.console.manualLine.setText(QStringLiteral("VER?\r\n"), 6);
-    QVERIFY(b.waitFor([&] {
-        return b.console.receiveDisplay.text() ==
-               QStringLiteral("QUVEN01 V1.20") + shown + QStringLiteral("\r\n");
-    }));
     QVERIFY(b.messages.shown.isEmpty());
 }
 
@@ -173,7 +150,7 @@ void FaultsPollTest::connectionClosedWhilePolling() {
     QVERIFY(!b.console.sessionControls.sessionLit());
     // What was shown stays, the labels still name the dropped session.
     QCOMPARE(b.console.sessionControls.hostLabel(), QStringLiteral("Host Name 127.0.0.1"));
-    QCOMPARE(b.console.panel.firmwareText(), QStringLiteral("Firmware Version  QUVEN01 V1.20"));
+    QCOMPARE(b.console.panel.firmwareText(), kFirmware);
 
     // The operator connects again and the panel is live again.
     b.server.setFaults({});
@@ -183,14 +160,11 @@ void FaultsPollTest::connectionClosedWhilePolling() {
 
 void FaultsPollTest::refusedConnection() {
     FaultBench b;
-    QTcpServer closed;
-    QVERIFY(listenOnDialogPort(closed));
-    const QString port = QString::number(closed.serverPort());
-    closed.close();  // nobody listens there now
-    b.console.session.Connect_Click();
-    b.console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
-    b.console.session.connectDialogModel()->setPortText(port);
-    b.console.session.ConnectButton_Click();
+    LoopbackPeer closed(LoopbackPort::Dialog);
+    QVERIFY(closed.listening);
+    const QString port = QString::number(closed.port());
+    closed.server.close();  // nobody listens there now
+    QVERIFY(connectThroughDialog(b.console.session, kLoopback, port));
     QVERIFY(b.waitFor([&] { return !b.console.module.Connected; }));
     QTest::qWait(300);
     QCOMPARE(b.messages.shown, QList<Message>{kNotConnected});
@@ -203,11 +177,11 @@ void FaultsPollTest::refusedConnection() {
 // A peer that sends 10 MiB without a line feed, then answers like a controller.
 void FaultsPollTest::endlessLineStaysBounded() {
     FaultBench b;
-    QTcpServer peer;
-    QVERIFY(listenOnDialogPort(peer));
+    LoopbackPeer peer(LoopbackPort::Dialog);
+    QVERIFY(peer.listening);
     QPointer<QTcpSocket> client;
-    connect(&peer, &QTcpServer::newConnection, &peer, [&] {
-        client = peer.nextPendingConnection();
+    connect(&peer.server, &QTcpServer::newConnection, &peer.server, [&] {
+        client = peer.server.nextPendingConnection();
         connect(client, &QTcpSocket::readyRead, client, [&] {
             while (client->canReadLine()) {
                 const QByteArray line = client->readLine().trimmed();
@@ -218,10 +192,7 @@ void FaultsPollTest::endlessLineStaysBounded() {
     int largest = 0;
     connect(&b.transport, &LineTransport::received, &b.transport,
             [&] { largest = qMax(largest, int(b.console.module.ReceiveBuffer.size())); });
-    b.console.session.Connect_Click();
-    b.console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
-    b.console.session.connectDialogModel()->setPortText(QString::number(peer.serverPort()));
-    b.console.session.ConnectButton_Click();
+    QVERIFY(connectThroughDialog(b.console.session, kLoopback, QString::number(peer.port())));
     QVERIFY(b.waitFor([&] { return !client.isNull(); }));
     client->readAll();  // the first poll queries stay unanswered
 

@@ -3,6 +3,7 @@
 #include "FaultBench.h"
 
 using namespace quven;
+using sim::SimFaults;
 namespace ti = tableindex;
 
 namespace {
@@ -72,34 +73,36 @@ class FaultsTableTest : public QObject {
 };
 
 void FaultsTableTest::readUnderFaults_data() {
-    QTest::addColumn<int>("latency");
-    QTest::addColumn<int>("split");
-    QTest::addColumn<bool>("merge");
-    QTest::addColumn<int>("notices");
-    QTest::addColumn<int>("garbage");
-    QTest::addColumn<int>("drop");
-    QTest::addColumn<int>("oddByte");  // every answer ends in it; -1: none
+    QTest::addColumn<SimFaults>("faults");
     QTest::addColumn<bool>("complete");
 
-    QTest::newRow("latency below the time-out") << 100 << 0 << false << 0 << 0 << 0 << -1 << true;
-    QTest::newRow("latency above the time-out") << 400 << 0 << false << 0 << 0 << 0 << -1 << false;
-    QTest::newRow("byte by byte") << 0 << 1 << false << 0 << 0 << 0 << -1 << true;
-    QTest::newRow("merged in pairs") << 0 << 0 << true << 0 << 0 << 0 << -1 << false;
-    QTest::newRow("notices in the middle") << 0 << 0 << false << 45 << 0 << 0 << -1 << false;
-    QTest::newRow("garbage and binary bytes") << 0 << 0 << false << 0 << 3 << 0 << -1 << true;
-    QTest::newRow("every sixth answer lost") << 0 << 0 << false << 0 << 0 << 6 << -1 << true;
-    QTest::newRow("answers ending in 0xB5") << 0 << 0 << false << 0 << 0 << 0 << 0xB5 << true;
-    QTest::newRow("answers ending in NUL") << 0 << 0 << false << 0 << 0 << 0 << 0x00 << true;
+    QTest::newRow("latency below the time-out")
+        << withFaults([](SimFaults& f) { f.latencyMs = 100; }) << true;
+    QTest::newRow("latency above the time-out")
+        << withFaults([](SimFaults& f) { f.latencyMs = 400; }) << false;
+    QTest::newRow("byte by byte") << withFaults([](SimFaults& f) {
+        f.splitBytes = 1;
+        f.splitGapMs = 1;
+    }) << true;
+    QTest::newRow("merged in pairs")
+        << withFaults([](SimFaults& f) { f.mergePairs = true; }) << false;
+    QTest::newRow("notices in the middle")
+        << withFaults([](SimFaults& f) { f.noticeEveryMs = 45; }) << false;
+    QTest::newRow("garbage and binary bytes")
+        << withFaults([](SimFaults& f) { f.garbageEvery = 3; }) << true;
+    QTest::newRow("every sixth answer lost")
+        << withFaults([](SimFaults& f) { f.dropEvery = 6; }) << true;
+    // Every answer ends in the byte.
+    for (const int odd : {0xB5, 0x00}) {
+        QTest::addRow("answers ending in 0x%02X", odd) << withFaults([odd](SimFaults& f) {
+            f.oddByteEvery = 1;
+            f.oddByte = odd;
+        }) << true;
+    }
 }
 
 void FaultsTableTest::readUnderFaults() {
-    QFETCH(int, latency);
-    QFETCH(int, split);
-    QFETCH(bool, merge);
-    QFETCH(int, notices);
-    QFETCH(int, garbage);
-    QFETCH(int, drop);
-    QFETCH(int, oddByte);
+    QFETCH(SimFaults, faults);
     QFETCH(bool, complete);
 
     FaultBench b;
@@ -107,16 +110,6 @@ void FaultsTableTest::readUnderFaults() {
     QVERIFY(b.panelShowsController());
     b.model.execute("NCNT2-0004321");
     TableScreen& screen = b.openTableScreen();
-    sim::SimFaults faults;
-    faults.latencyMs = latency;
-    faults.splitBytes = split;
-    faults.splitGapMs = 1;
-    faults.mergePairs = merge;
-    faults.noticeEveryMs = notices;
-    faults.garbageEvery = garbage;
-    faults.dropEvery = drop;
-    faults.oddByteEvery = oddByte >= 0 ? 1 : 0;
-    faults.oddByte = qMax(oddByte, 0);
     b.server.setFaults(faults);
 
     screen.cmdDataRead_Click();
@@ -161,9 +154,7 @@ void FaultsTableTest::connectionClosedDuringATransfer() {
     QVERIFY(b.panelShowsController());
     TableScreen& screen = b.openTableScreen();
     QTest::qWait(100);  // the last poll answer is in
-    sim::SimFaults faults;
-    faults.closeAfter = lines + 10;
-    b.server.setFaults(faults);
+    b.server.setFaults(withFaults([&lines](SimFaults& f) { f.closeAfter = lines + 10; }));
 
     write ? screen.cmdDataWrite_Click() : screen.cmdDataRead_Click();
     QVERIFY(b.waitFor([&] { return !b.console.module.Connected; }));

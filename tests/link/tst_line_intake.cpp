@@ -49,8 +49,7 @@ void LineIntakeTest::framesBlocksByTheLastCharacter() {
 
 void LineIntakeTest::partialLineSurvivesTheEndOfASession() {
     ConsoleFixture f;
-    f.console.module.Connected = true;
-    f.transport.connected = true;
+    markConnected(f);
     f.transport.arrive("+00");
     f.console.session.Connect_Click();  // the operator disconnects
     QVERIFY(!f.console.module.Connected);

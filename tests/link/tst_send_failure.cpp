@@ -1,9 +1,8 @@
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
-#include "RecordedMessages.h"
-#include "app/Console.h"
+#include "ConsoleFixture.h"
+#include "Loopback.h"
 #include "link/TcpTransport.h"
 
 using namespace quven;
@@ -12,38 +11,20 @@ namespace {
 
 // The console's logic on the real socket, against a peer listening on 127.0.0.1 at a port
 // the system chose for this test.
-struct SocketFixture {
-    SocketFixture() { QVERIFY(server.listen(QHostAddress::LocalHost, 0)); }
+struct SocketFixture : ConsoleOn<TcpTransport> {
+    SocketFixture() { QVERIFY(peer.listening); }
 
     // The state of an open session as the connect sequence leaves it.
-    void openSession() {
-        Module1& m = console.module;
-        m.Connected = true;
-        m.HostName = QStringLiteral("127.0.0.1");
-        m.PortNo = server.serverPort();
-        console.Timer2.setInterval(50);
-        console.sessionControls.setSessionLit(true);
-        console.sessionControls.setConnectCaption(QStringLiteral("Disconnect"));
-        console.sessionControls.setLabels(
-            QStringLiteral("Host Name 127.0.0.1"),
-            QStringLiteral("Port No. ") + QString::number(server.serverPort()));
+    void openSession() { enterSession(console, peer.port()); }
+
+    bool startConnecting() { return transport.connectToController(kLoopback, peer.port()); }
+
+    // The socket connected and the peer's end of it accepted; nullptr when either failed.
+    QTcpSocket* connectPeer() {
+        return connectSocket(transport, peer.port()) ? peer.accept() : nullptr;
     }
 
-    bool startConnecting() {
-        return transport.connectToController(QStringLiteral("127.0.0.1"), server.serverPort());
-    }
-
-    QTcpSocket* acceptPeer() {
-        if (!server.hasPendingConnections() && !server.waitForNewConnection(5000)) {
-            return nullptr;
-        }
-        return server.nextPendingConnection();
-    }
-
-    QTcpServer server;
-    TcpTransport transport;
-    RecordedMessages messages;
-    Console console{transport, messages, IntervalTimer::Mode::Manual};
+    LoopbackPeer peer;
 };
 
 void verifyDroppedSession(const SocketFixture& f) {
@@ -74,10 +55,8 @@ class SendFailureTest : public QObject {
 void SendFailureTest::sendsWholeLinesOnAnEstablishedConnection() {
     SocketFixture f;
     f.openSession();
-    QVERIFY(f.startConnecting());
-    QTcpSocket* peer = f.acceptPeer();
+    QTcpSocket* peer = f.connectPeer();
     QVERIFY(peer);
-    QTRY_COMPARE(f.transport.state(), QAbstractSocket::ConnectedState);
 
     const QString line = QStringLiteral("NCNT3?\r\n") + QChar(0xE9) + QStringLiteral("\r\n");
     f.console.channel.SendCommand(line);
@@ -88,12 +67,8 @@ void SendFailureTest::sendsWholeLinesOnAnEstablishedConnection() {
     QVERIFY(f.console.module.Connected);
 
     // And the reply comes back through the arrival handler as one block, byte for byte.
-    QStringList blocks;
-    struct Recorder : ControlReplyBranch {
-        QStringList* blocks;
-        void handleControlReply(const QString& block) override { blocks->append(block); }
-    } recorder;
-    recorder.blocks = &blocks;
+    RecordedControlReplies recorder;
+    const QStringList& blocks = recorder.blocks;
     f.console.dispatcher.setControlBranch(&recorder);
     peer->write("+00");
     peer->flush();
@@ -107,12 +82,12 @@ void SendFailureTest::sendsWholeLinesOnAnEstablishedConnection() {
 
 void SendFailureTest::failsWithoutASession() {
     SocketFixture f;
+    f.openSession();
     Module1& m = f.console.module;
     m.PollState = pollstate::LimitSwitches;
     m.ReplyPending = true;
     m.ReplyWaitTicks = 2;
     m.ReceiveBuffer = QStringLiteral("+00");
-    f.openSession();
 
     f.console.channel.SendCommand(QStringLiteral("+J\r\n"));
 
@@ -139,7 +114,7 @@ void SendFailureTest::failsWhileStillConnecting() {
 
     verifyDroppedSession(f);
     // The socket is left as it was; nothing reached the peer.
-    QTcpSocket* peer = f.acceptPeer();
+    QTcpSocket* peer = f.peer.accept();
     QVERIFY(peer);
     QTest::qWait(50);
     QVERIFY(peer->readAll().isEmpty());
@@ -148,10 +123,8 @@ void SendFailureTest::failsWhileStillConnecting() {
 void SendFailureTest::failsAfterThePeerClosed() {
     SocketFixture f;
     f.openSession();
-    QVERIFY(f.startConnecting());
-    QTcpSocket* peer = f.acceptPeer();
+    QTcpSocket* peer = f.connectPeer();
     QVERIFY(peer);
-    QTRY_COMPARE(f.transport.state(), QAbstractSocket::ConnectedState);
 
     peer->close();
     QTRY_COMPARE(f.transport.state(), QAbstractSocket::UnconnectedState);

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "ConsoleFixture.h"
+#include "FileBytes.h"
 
 using namespace quven;
 
@@ -15,16 +16,8 @@ struct SessionFixture : ConsoleFixture {
         console.session.setHistoryPath(historyPath);
     }
 
-    void writeHistory(const QByteArray& bytes) {
-        QFile file(historyPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray history() const {
-        QFile file(historyPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeHistory(const QByteArray& bytes) { writeBytes(historyPath, bytes); }
+    QByteArray history() const { return readBytes(historyPath); }
 
     ConnectDialogModel& openDialog() {
         console.session.Connect_Click();
@@ -33,13 +26,9 @@ struct SessionFixture : ConsoleFixture {
 
     // Opens the dialog, types host and port, presses "Connect".
     void connectTo(const QString& host, const QString& port = QStringLiteral("7777")) {
-        ConnectDialogModel& form = openDialog();
-        form.setHostText(host);
-        form.setPortText(port);
-        console.session.ConnectButton_Click();
+        QVERIFY(connectThroughDialog(console.session, host, port));
     }
 
-    Module1& m() { return console.module; }
     SessionControls& controls() { return console.sessionControls; }
 
     QTemporaryDir dir;

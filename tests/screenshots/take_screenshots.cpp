@@ -11,20 +11,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <cstdlib>
 
-#include "RecordedMessages.h"
-#include "SimOnDialogPort.h"
-#include "app/Console.h"
-#include "app/ConsoleWindows.h"
+#include "Loopback.h"
+#include "ScratchFolder.h"
+#include "WindowedConsole.h"
 #include "link/TcpTransport.h"
-#include "sim/ControllerModel.h"
-#include "sim/SimServer.h"
 #include "table/TableScreen.h"
-#include "ui/control/MainFrm.h"
 #include "ui/kit/WidgetLook.h"
 #include "ui/table/SetupFrm.h"
 
@@ -63,26 +58,24 @@ int main(int argc, char* argv[]) {
     quven::useConsoleStyle(application);
 
     // The console keeps its host history in the working folder; keep the repository clean.
-    QTemporaryDir folder;
-    if (!folder.isValid() || !QDir::setCurrent(folder.path())) {
+    ScratchFolder folder;
+    if (!folder.inScratchFolder) {
         QTextStream(stderr) << "take_screenshots: no temporary folder\n";
         return 1;
     }
 
-    quven::sim::ControllerModel model;
-    quven::sim::SimServer server(model, quven::sim::SimFaults{});
-    if (!listenOnDialogPort(server)) {
+    LoopbackSim sim;
+    if (!sim.listening) {
         QTextStream(stderr) << "take_screenshots: the simulator cannot listen\n";
         return 1;
     }
-    const quint16 port = server.port();
+    const quint16 port = sim.server.port();
 
-    quven::TcpTransport transport;
     // A message box would wait for a click that never comes; any message is reported instead.
-    RecordedMessages messages;
-    quven::Console console(transport, messages, quven::IntervalTimer::Mode::Running);
-    quven::ConsoleWindows windows(console);
-    quven::MainFrm& main = windows.mainFrm();
+    WindowedConsole<quven::TcpTransport> console(quven::IntervalTimer::Mode::Running);
+    const RecordedMessages& messages = console.messages;
+    quven::ConsoleWindows& windows = console.windows;
+    quven::MainFrm& main = console.main;
     main.show();
     runFor(200);
 

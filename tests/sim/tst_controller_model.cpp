@@ -15,6 +15,15 @@ QString ask(ControllerModel& model, const QString& line) {
                           : QStringLiteral("<none>");
 }
 
+// What the controller answers about its tables and its mode.
+QString settings(ControllerModel& model) {
+    QString answers;
+    for (const char* query : {"NSPD0?", "FSPD1?", "NSET0?", "FSET0?", "SLS?", "MODE?"}) {
+        answers += ask(model, QLatin1String(query));
+    }
+    return answers;
+}
+
 // Sends a complete command line built by the console's own command set.
 ControllerModel::Outcome send(ControllerModel& model, const QString& commandLine) {
     return model.execute(commandLine.chopped(2).toLatin1());
@@ -240,17 +249,14 @@ void ControllerModelTest::badInputChangesNothing() {
     QFETCH(QByteArray, answer);
 
     ControllerModel model;
-    const QString tableBefore = ask(model, "NSPD0?") + ask(model, "FSPD1?") + ask(model, "NSET0?") +
-                                ask(model, "FSET0?") + ask(model, "SLS?") + ask(model, "MODE?");
+    const QString tableBefore = settings(model);
     const ControllerModel::Outcome outcome = model.execute(line);
     QCOMPARE(outcome.answer.value_or("<none>"), answer);
     QCOMPARE(outcome.understood, line.isEmpty());
     model.advance(1000);
     QVERIFY(!model.moving());
     QCOMPARE(model.counter(0), 0);
-    const QString tableAfter = ask(model, "NSPD0?") + ask(model, "FSPD1?") + ask(model, "NSET0?") +
-                               ask(model, "FSET0?") + ask(model, "SLS?") + ask(model, "MODE?");
-    QCOMPARE(tableAfter, tableBefore);
+    QCOMPARE(settings(model), tableBefore);
 }
 
 QTEST_GUILESS_MAIN(ControllerModelTest)

@@ -2,17 +2,16 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-#include "sim/ControllerModel.h"
-#include "sim/SimServer.h"
+#include "Loopback.h"
 
 using namespace quven::sim;
 
 namespace {
 
-// The simulator on 127.0.0.1 at a port of its own, and one client of the test's.
-struct ServerFixture {
-    explicit ServerFixture(SimFaults faults = {}) : server(model, faults) {
-        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+// The simulator on 127.0.0.1 at a port of its own, and clients of the test's.
+struct ServerFixture : LoopbackSim {
+    explicit ServerFixture(const SimFaults& faults = {}) : LoopbackSim(faults, LoopbackPort::Any) {
+        QVERIFY(listening);
     }
 
     QTcpSocket* connectClient() {
@@ -28,8 +27,6 @@ struct ServerFixture {
 
     QByteArray received(QTcpSocket* socket) const { return reads.value(socket).join(); }
 
-    ControllerModel model;
-    SimServer server;
     QObject owner;
     QHash<QTcpSocket*, QByteArrayList> reads;
 };
@@ -41,39 +38,95 @@ struct ServerFixture {
 class SimServerTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void framesLinesByLineFeed();
-    void discardsOverlongLines();
+    void answersWhatItIsSent_data();
+    void answersWhatItIsSent();
     void servesOneClientAtATime();
-    void latencyDelaysEveryLine();
-    void dropsEveryNthAnswer();
-    void splitsAnswersIntoPieces();
-    void mergesAnswersInPairs();
-    void closesAfterNCommands();
     void sendsGarbageBeforeAnswers();
     void sendsNotices();
 };
 
-void SimServerTest::framesLinesByLineFeed() {
-    ServerFixture f;
-    QTcpSocket* client = f.connectClient();
-    QVERIFY(client);
+void SimServerTest::answersWhatItIsSent_data() {
+    QTest::addColumn<SimFaults>("faults");
+    QTest::addColumn<QByteArrayList>("writes");  // 50 ms apart
+    QTest::addColumn<QByteArray>("answers");     // all that arrives
+    QTest::addColumn<bool>("heldBetween");       // nothing arrives before the last write
+    QTest::addColumn<int>("minReads");           // arrivals it comes in, at least ...
+    QTest::addColumn<int>("maxReads");           // ... and at most (0: any number)
+    QTest::addColumn<int>("minMs");              // from the first write to the last answer
+    QTest::addColumn<bool>("closes");            // the server closes the connection first
+    const SimFaults none;
+
     // CR LF and LF alone, two lines in one send, and a line in two sends.
-    client->write("VER?\r\nSPD?\nMO");
-    client->flush();
-    QTest::qWait(20);
-    client->write("DE?\r\n");
-    QTRY_COMPARE(f.received(client), QByteArray("QUVEN01 V1.20\r\nSPDM\r\nN10000000\r\n"));
+    QTest::newRow("lines framed by line feed")
+        << none << QByteArrayList{"VER?\r\nSPD?\nMO", "DE?\r\n"}
+        << QByteArray("QUVEN01 V1.20\r\nSPDM\r\nN10000000\r\n") << false << 1 << 0 << 0 << false;
+    QTest::newRow("overlong line discarded")
+        << none
+        << QByteArrayList{QByteArray(SimServer::kMaxLine + 1, 'A'),
+                          QByteArray(5000, '?') + "\r\nSPD?\r\n"}
+        << QByteArray("SPDM\r\n") << false << 1 << 0 << 0 << false;
+    QTest::newRow("latency delays every line")
+        << withFaults([](SimFaults& f) { f.latencyMs = 150; }) << QByteArrayList{"VER?\r\nSPD?\r\n"}
+        << QByteArray("QUVEN01 V1.20\r\nSPDM\r\n") << false << 1 << 0 << 140 << false;
+    QTest::newRow("drops every second answer")
+        << withFaults([](SimFaults& f) { f.dropEvery = 2; })
+        << QByteArrayList{"NCNT0?\r\nSPD?\r\nMODE?\r\nVER?\r\nLS?\r\n"}
+        << QByteArray("+0000000\r\nN10000000\r\nLS M 00 CCWLS 00\r\n") << false << 1 << 0 << 0
+        << false;
+    QTest::newRow("splits answers into pieces") << withFaults([](SimFaults& f) {
+        f.splitBytes = 1;
+        f.splitGapMs = 20;
+    }) << QByteArrayList{"SPD?\r\n"} << QByteArray("SPDM\r\n")
+                                                << false << 2 << 0 << 0 << false;
+    // The first answer is held for its partner.
+    QTest::newRow("merges answers in pairs")
+        << withFaults([](SimFaults& f) { f.mergePairs = true; })
+        << QByteArrayList{"SPD?\r\n", "MODE?\r\n"} << QByteArray("SPDM\r\nN10000000\r\n") << true
+        << 1 << 1 << 0 << false;
+    // The two handled commands are answered before the close; the third is not taken.
+    QTest::newRow("closes after two commands") << withFaults([](SimFaults& f) {
+        f.closeAfter = 2;
+        f.mergePairs = true;
+    }) << QByteArrayList{"VER?\r\nSPD?\r\nMODE?\r\n"}
+                                               << QByteArray("QUVEN01 V1.20\r\nSPDM\r\n") << false
+                                               << 1 << 0 << 0 << true;
 }
 
-void SimServerTest::discardsOverlongLines() {
-    ServerFixture f;
+void SimServerTest::answersWhatItIsSent() {
+    QFETCH(SimFaults, faults);
+    QFETCH(QByteArrayList, writes);
+    QFETCH(QByteArray, answers);
+    QFETCH(bool, heldBetween);
+    QFETCH(int, minReads);
+    QFETCH(int, maxReads);
+    QFETCH(int, minMs);
+    QFETCH(bool, closes);
+
+    ServerFixture f(faults);
     QTcpSocket* client = f.connectClient();
     QVERIFY(client);
-    client->write(QByteArray(SimServer::kMaxLine + 1, 'A'));
-    client->flush();
-    QTest::qWait(20);
-    client->write(QByteArray(5000, '?') + "\r\nSPD?\r\n");
-    QTRY_COMPARE(f.received(client), QByteArray("SPDM\r\n"));
+    QElapsedTimer clock;
+    clock.start();
+    for (qsizetype i = 0; i < writes.size(); ++i) {
+        if (i > 0) {
+            client->flush();
+            QTest::qWait(50);
+            if (heldBetween) {
+                QVERIFY(f.received(client).isEmpty());
+            }
+        }
+        client->write(writes.at(i));
+    }
+    if (closes) {
+        QTRY_COMPARE(client->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(f.received(client), answers);
+        QTRY_VERIFY(!f.server.hasClient());
+    } else {
+        QTRY_COMPARE(f.received(client), answers);
+    }
+    QVERIFY(clock.elapsed() >= minMs);
+    QVERIFY(f.reads.value(client).size() >= minReads);
+    QVERIFY(maxReads == 0 || f.reads.value(client).size() <= maxReads);
 }
 
 void SimServerTest::servesOneClientAtATime() {
@@ -98,73 +151,8 @@ void SimServerTest::servesOneClientAtATime() {
     QTRY_COMPARE(f.received(third), QByteArray("N10010000\r\n"));
 }
 
-void SimServerTest::latencyDelaysEveryLine() {
-    SimFaults faults;
-    faults.latencyMs = 150;
-    ServerFixture f(faults);
-    QTcpSocket* client = f.connectClient();
-    QVERIFY(client);
-    QElapsedTimer clock;
-    clock.start();
-    client->write("VER?\r\nSPD?\r\n");
-    QTRY_COMPARE(f.received(client), QByteArray("QUVEN01 V1.20\r\nSPDM\r\n"));
-    QVERIFY(clock.elapsed() >= 140);
-}
-
-void SimServerTest::dropsEveryNthAnswer() {
-    SimFaults faults;
-    faults.dropEvery = 2;
-    ServerFixture f(faults);
-    QTcpSocket* client = f.connectClient();
-    QVERIFY(client);
-    client->write("NCNT0?\r\nSPD?\r\nMODE?\r\nVER?\r\nLS?\r\n");
-    QTRY_COMPARE(f.received(client), QByteArray("+0000000\r\nN10000000\r\nLS M 00 CCWLS 00\r\n"));
-}
-
-void SimServerTest::splitsAnswersIntoPieces() {
-    SimFaults faults;
-    faults.splitBytes = 1;
-    faults.splitGapMs = 20;
-    ServerFixture f(faults);
-    QTcpSocket* client = f.connectClient();
-    QVERIFY(client);
-    client->write("SPD?\r\n");
-    QTRY_COMPARE(f.received(client), QByteArray("SPDM\r\n"));
-    QVERIFY(f.reads.value(client).size() >= 2);
-}
-
-void SimServerTest::mergesAnswersInPairs() {
-    SimFaults faults;
-    faults.mergePairs = true;
-    ServerFixture f(faults);
-    QTcpSocket* client = f.connectClient();
-    QVERIFY(client);
-    client->write("SPD?\r\n");
-    QTest::qWait(50);
-    QVERIFY(f.received(client).isEmpty());  // held for its partner
-    client->write("MODE?\r\n");
-    QTRY_COMPARE(f.received(client), QByteArray("SPDM\r\nN10000000\r\n"));
-    QCOMPARE(f.reads.value(client).size(), 1);
-}
-
-void SimServerTest::closesAfterNCommands() {
-    SimFaults faults;
-    faults.closeAfter = 2;
-    faults.mergePairs = true;
-    ServerFixture f(faults);
-    QTcpSocket* client = f.connectClient();
-    QVERIFY(client);
-    client->write("VER?\r\nSPD?\r\nMODE?\r\n");
-    QTRY_COMPARE(client->state(), QAbstractSocket::UnconnectedState);
-    // The two handled commands were answered before the close; the third was not taken.
-    QCOMPARE(f.received(client), QByteArray("QUVEN01 V1.20\r\nSPDM\r\n"));
-    QTRY_VERIFY(!f.server.hasClient());
-}
-
 void SimServerTest::sendsGarbageBeforeAnswers() {
-    SimFaults faults;
-    faults.garbageEvery = 2;
-    ServerFixture f(faults);
+    ServerFixture f(withFaults([](SimFaults& faults) { faults.garbageEvery = 2; }));
     QTcpSocket* client = f.connectClient();
     QVERIFY(client);
     client->write("SPD?\r\nMODE?\r\n");
@@ -176,9 +164,7 @@ void SimServerTest::sendsGarbageBeforeAnswers() {
 }
 
 void SimServerTest::sendsNotices() {
-    SimFaults faults;
-    faults.noticeEveryMs = 30;
-    ServerFixture f(faults);
+    ServerFixture f(withFaults([](SimFaults& faults) { faults.noticeEveryMs = 30; }));
     QTcpSocket* client = f.connectClient();
     QVERIFY(client);
     QTRY_VERIFY(f.received(client).startsWith("SRQ00\r\n"));

@@ -1,42 +1,36 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QList>
+#include <QString>
 
 #include "link/LineTransport.h"
 
-// A transport without a socket, for unit tests of the logic: it records what is sent and
-// delivers arrivals when the test says so. End-to-end tests use the real TCP socket instead.
+// A transport without a socket, for the logic's tests, the fuzz targets and the reply-path
+// benchmark: it notes what is sent and delivers arrivals when the caller says so. End-to-end
+// tests use the real TCP socket instead.
 class RecordingTransport : public quven::LineTransport {
   public:
-    bool connectToController(const QString& host, int port) override {
-        connectCalls.append({host, port});
-        if (!acceptConnect) {
-            return false;
-        }
-        connected = true;
-        return true;
-    }
-    void close() override {
-        ++closeCount;
-        connected = false;
-    }
-    bool send(const QByteArray& bytes) override {
-        if (!connected) {
-            return false;
-        }
-        sent.append(bytes);
-        return true;
-    }
-    QByteArray takeReceived() override {
-        QByteArray bytes = pending;
-        pending.clear();
-        return bytes;
-    }
+    // What send() keeps of a line: the line itself, or only the count (no copy, for a
+    // benchmark that must not pay for the record).
+    enum class Keep { Lines, Count };
+
+    // Recorded; refused while acceptConnect is false.
+    bool connectToController(const QString& host, int port) override;
+    void close() override;
+    // Taken only while connected.
+    bool send(const QByteArray& bytes) override;
+    QByteArray takeReceived() override;
 
     // One arrival, as the socket's data-arrival event would bring it.
-    void arrive(const QByteArray& bytes) {
-        pending += bytes;
-        Q_EMIT received();
+    void arrive(const QByteArray& bytes);
+
+    // The lines the action sent (Keep::Lines).
+    template <typename Action>
+    QByteArrayList sentDuring(Action action) {
+        const qsizetype before = sent.size();
+        action();
+        return sent.mid(before);
     }
 
     struct ConnectCall {
@@ -44,9 +38,11 @@ class RecordingTransport : public quven::LineTransport {
         int port;
     };
     QList<ConnectCall> connectCalls;
-    QByteArrayList sent;
+    QByteArrayList sent;      // every line taken, unless keep is Keep::Count
+    qsizetype sentCount = 0;  // every line taken
     QByteArray pending;
     bool connected = false;
     bool acceptConnect = true;
     int closeCount = 0;
+    Keep keep = Keep::Lines;
 };

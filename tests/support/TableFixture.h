@@ -7,24 +7,18 @@
 // handed to the table screen, as "To Setup Screen" leaves them.
 struct TableFixture : ConsoleFixture {
     TableFixture() : ConsoleFixture(Readers::Console) {
-        transport.connected = true;
-        console.module.Connected = true;
+        markConnected(*this);
         console.module.ScreenMode = quven::screenmode::Table;
     }
 
     // The lines sent by one tick of the read or the write.
     QByteArrayList readTick() {
-        const qsizetype before = transport.sent.size();
-        screen.tmrTokei_Timer();
-        return transport.sent.mid(before);
+        return transport.sentDuring([this] { screen.tmrTokei_Timer(); });
     }
     QByteArrayList writeTick() {
-        const qsizetype before = transport.sent.size();
-        screen.tmrWrite_Timer();
-        return transport.sent.mid(before);
+        return transport.sentDuring([this] { screen.tmrWrite_Timer(); });
     }
 
-    quven::Module1& m() { return console.module; }
     quven::DataTable& table() { return screen.table; }
 
     quven::TableScreen screen{console.tableLinks()};

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
 #include <QtTest>
 
 // How GUI tests look at a window: a control by its name, where it stands, the colour it really
@@ -11,10 +16,9 @@
 namespace widgetprobe {
 
 // The name of a control-array member: "Command3_9".
-inline QString indexed(const char* name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
+QString indexed(const char* name, int index);
 
+// The control of that name and kind; the test stops when there is none.
 template <typename W = QWidget>
 W* find(QWidget& root, const QString& name) {
     W* widget = root.findChild<W*>(name);
@@ -25,32 +29,23 @@ W* find(QWidget& root, const QString& name) {
 }
 
 // Where a control stands, in the coordinates of `area`.
-inline QRect placeIn(QWidget& root, const QWidget* area, const QString& name) {
-    QWidget* widget = find(root, name);
-    return QRect(widget->mapTo(area, QPoint(0, 0)), widget->size());
-}
+QRect placeIn(QWidget& root, const QWidget* area, const QString& name);
 
-inline QColor paintedAt(QWidget* widget, QPoint point) {
-    return widget->grab().toImage().pixelColor(point);
-}
+// The controls a fixed-layout area places, each with where it stands in the area's coordinates:
+// the area's own children and those of its panels (the transparent parts a window is built
+// from), not the panels themselves nor what a control holds inside it (a group's buttons).
+QList<QPair<QWidget*, QRect>> placedControls(QWidget* area);
+
+QColor paintedAt(QWidget* widget, QPoint point);
 
 // The colour a control really paints beside its caption, clear of its border.
-inline QColor paintedBeside(QWidget* widget) {
-    return paintedAt(widget, QPoint(4, widget->height() / 2));
-}
+QColor paintedBeside(QWidget* widget);
 
-inline QString caption(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        return label->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        return button->text();
-    }
-    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-        return box->title();
-    }
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    return edit ? edit->text() : QString();
-}
+QString caption(QWidget* widget);
+
+// Checks controls against rows of "name|caption|tooltip", one a line: each control's
+// accessible name is its name, and it shows that caption and tooltip. The first difference, or
+// an empty string.
+QString captionsMismatch(QWidget& root, const QString& rows);
 
 }  // namespace widgetprobe

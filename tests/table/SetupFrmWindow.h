@@ -4,10 +4,8 @@
 #include <QListWidget>
 #include <QtTest>
 
-#include "RecordedMessages.h"
-#include "RecordingTransport.h"
+#include "ConsoleFixture.h"
 #include "WidgetProbe.h"
-#include "app/Console.h"
 #include "table/TableScreen.h"
 #include "ui/table/SetupFrm.h"
 
@@ -26,7 +24,7 @@ using widgetprobe::paintedBeside;
 
 // One data-table window on its own logic, linked to a console on a recording transport with
 // recorded messages and manual timers.
-struct Window {
+struct Window : ConsoleOn<RecordingTransport> {
     Window() { frm.show(); }
 
     template <typename W = QWidget>
@@ -39,9 +37,6 @@ struct Window {
 
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
 
-    RecordingTransport transport;
-    RecordedMessages messages;
-    Console console{transport, messages, IntervalTimer::Mode::Manual};
     TableScreen screen{console.tableLinks()};
     DataTable& table = screen.table;
     SetupFrm frm{screen};

@@ -76,6 +76,16 @@ void fillAll(DataTable& table) {
     }
 }
 
+// A table with every control on (fillAll), then a spy on each of its change signals.
+struct FullTable {
+    DataTable table;
+    bool filled = (fillAll(table), true);
+    QSignalSpy text1{&table, &DataTable::text1Changed};
+    QSignalSpy text2{&table, &DataTable::text2Changed};
+    QSignalSpy check2{&table, &DataTable::check2Changed};
+    QSignalSpy option2{&table, &DataTable::option2Changed};
+};
+
 QList<int> buttonsOfFrame(int frame) {
     if (frame == 16) {
         return {ti::EmStop, ti::SlowStop};
@@ -309,18 +319,15 @@ void TestDataTable::outOfRangeIndexIsIgnored_data() {
 void TestDataTable::outOfRangeIndexIsIgnored() {
     QFETCH(Control, control);
     QFETCH(int, index);
-    DataTable table;
-    fillAll(table);
-    QSignalSpy text1(&table, &DataTable::text1Changed);
-    QSignalSpy text2(&table, &DataTable::text2Changed);
-    QSignalSpy check2(&table, &DataTable::check2Changed);
-    QSignalSpy option2(&table, &DataTable::option2Changed);
+    FullTable full;
+    DataTable& table = full.table;
 
     QVERIFY(!isOn(table, control, index));
     setOn(table, control, index);
     table.deselectOption2(index);
     QVERIFY(!isOn(table, control, index));
-    QCOMPARE(text1.count() + text2.count() + check2.count() + option2.count(), 0);
+    QCOMPARE(full.text1.count() + full.text2.count() + full.check2.count() + full.option2.count(),
+             0);
     QCOMPARE(table.selectedInFrame(-1), -1);
     QCOMPARE(table.selectedInFrame(DataTable::kFrame1Count), -1);
 }
@@ -352,19 +359,15 @@ void TestDataTable::clearReachesEveryControl() {
 }
 
 void TestDataTable::clearOfFullTable() {
-    DataTable table;
-    fillAll(table);
-    QSignalSpy text1(&table, &DataTable::text1Changed);
-    QSignalSpy text2(&table, &DataTable::text2Changed);
-    QSignalSpy check2(&table, &DataTable::check2Changed);
-    QSignalSpy option2(&table, &DataTable::option2Changed);
+    FullTable full;
+    DataTable& table = full.table;
 
     table.clear();
     QVERIFY(table.isCleared());
-    QCOMPARE(text1.count(), DataTable::kText1Count);
-    QCOMPARE(text2.count(), DataTable::kText2Count);
-    QCOMPARE(check2.count(), DataTable::kCheck2Count);
-    QCOMPARE(option2.count(), DataTable::kFrame1Count);
+    QCOMPARE(full.text1.count(), DataTable::kText1Count);
+    QCOMPARE(full.text2.count(), DataTable::kText2Count);
+    QCOMPARE(full.check2.count(), DataTable::kCheck2Count);
+    QCOMPARE(full.option2.count(), DataTable::kFrame1Count);
     for (int frame = 0; frame < DataTable::kFrame1Count; ++frame) {
         QCOMPARE(table.selectedInFrame(frame), -1);
     }

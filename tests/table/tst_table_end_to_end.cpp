@@ -1,11 +1,6 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "RecordedMessages.h"
-#include "SimOnDialogPort.h"
-#include "app/Console.h"
-#include "link/TcpTransport.h"
-#include "sim/ControllerModel.h"
+#include "SimConsole.h"
 #include "table/TableScreen.h"
 
 using namespace quven;
@@ -15,15 +10,9 @@ namespace {
 
 // The console's real logic and timers, a data-table screen, and the simulator on 127.0.0.1,
 // connected through the connect dialog's logic and handed over as "To Setup Screen" does.
-struct Bench {
-    explicit Bench(sim::SimFaults faults = {}) : server(model, faults) {
-        QVERIFY(QDir::setCurrent(folder.path()));  // the session writes its host history here
-        QVERIFY(listenOnDialogPort(server));
-        console.session.Connect_Click();
-        console.session.connectDialogModel()->setHostText(QStringLiteral("127.0.0.1"));
-        console.session.connectDialogModel()->setPortText(QString::number(server.port()));
-        console.session.ConnectButton_Click();
-        QVERIFY(console.module.Connected);
+struct Bench : SimConsole {
+    explicit Bench(sim::SimFaults faults = {}) : SimConsole(IntervalTimer::Mode::Running, faults) {
+        QVERIFY(connectConsole());
         QTRY_COMPARE(transport.state(), QAbstractSocket::ConnectedState);
         console.Timer2.setInterval(0);  // as "To Setup Screen" leaves it
         console.module.ScreenMode = screenmode::Table;
@@ -38,12 +27,6 @@ struct Bench {
         return QTest::qWaitFor([this] { return !screen.tmrWrite.isRunning(); }, 20000);
     }
 
-    QTemporaryDir folder;
-    sim::ControllerModel model;
-    sim::SimServer server;
-    TcpTransport transport;
-    RecordedMessages messages;
-    Console console{transport, messages, IntervalTimer::Mode::Running};
     TableScreen screen{console.tableLinks()};
 };
 
@@ -58,14 +41,9 @@ QString answer(sim::ControllerModel& model, const QByteArray& query) {
 class TableEndToEndTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void initTestCase() { previousFolder_ = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(previousFolder_); }
     void writtenTableReadsBack();
     void readSurvivesDroppedReplies();
     void writeStopsWhenTheConnectionIsLost();
-
-  private:
-    QString previousFolder_;
 };
 
 void TableEndToEndTest::writtenTableReadsBack() {
@@ -121,9 +99,7 @@ void TableEndToEndTest::writtenTableReadsBack() {
 }
 
 void TableEndToEndTest::readSurvivesDroppedReplies() {
-    sim::SimFaults faults;
-    faults.dropEvery = 6;
-    Bench b(faults);
+    Bench b(withFaults([](sim::SimFaults& f) { f.dropEvery = 6; }));
     QVERIFY(b.runRead());
     QVERIFY(b.messages.shown.isEmpty());
     QCOMPARE(b.console.module.TableItemType, TableRead::kFinished);
@@ -144,11 +120,8 @@ void TableEndToEndTest::readSurvivesDroppedReplies() {
 }
 
 void TableEndToEndTest::writeStopsWhenTheConnectionIsLost() {
-    sim::SimFaults faults;
-    faults.closeAfter = 5;
-    Bench b(faults);
-    b.screen.cmdDataWrite_Click();
-    QVERIFY(QTest::qWaitFor([&b] { return !b.screen.tmrWrite.isRunning(); }, 20000));
+    Bench b(withFaults([](sim::SimFaults& f) { f.closeAfter = 5; }));
+    QVERIFY(b.runWrite());
     QTest::qWait(200);  // no further tick may bring another message
     QCOMPARE(b.messages.texts(), QStringList{"Not connected !"});
     QVERIFY(!b.console.module.Connected);

@@ -1,13 +1,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 
 #include "FileBytes.h"
+#include "TinyDisk.h"
 
 #include "TableFixture.h"
 #include "table/TableFile.h"
@@ -34,38 +32,6 @@ QByteArray fileWith(const QMap<int, QByteArray>& values) {
 QByteArray fileWith(int field, const QByteArray& value) {
     return fileWith({{field, value}});
 }
-
-// A file system of a few KiB of its own, a tmpfs on a temporary folder, to be filled up. It
-// needs root and mount: `mounted` says whether it got them.
-struct TinyDisk {
-    TinyDisk() {
-        mounted = dir.isValid() && ::mount("tmpfs", QFile::encodeName(dir.path()).constData(),
-                                           "tmpfs", 0, "size=16k") == 0;
-    }
-    ~TinyDisk() {
-        if (mounted) {
-            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
-        }
-    }
-    QString path(const QString& name) const { return dir.filePath(name); }
-    // Writes a file named "filler" until not one byte more fits.
-    bool fill() const {
-        const int fd = ::open(QFile::encodeName(path(QStringLiteral("filler"))).constData(),
-                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        const QByteArray block(4096, 'f');
-        ssize_t written = fd < 0 ? -1 : 1;
-        while (written > 0) {
-            written = ::write(fd, block.constData(), block.size());
-        }
-        const bool full = written < 0 && errno == ENOSPC;
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        return full;
-    }
-    QTemporaryDir dir;
-    bool mounted = false;
-};
 
 bool isFifo(const QString& path) {
     struct stat status;

@@ -4,17 +4,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "LoopbackPort.h"
-#include "RecordedMessages.h"
-#include "app/Console.h"
-#include "app/ConsoleWindows.h"
+#include "Loopback.h"
+#include "ScratchFolder.h"
+#include "WidgetProbe.h"
+#include "WindowedConsole.h"
 #include "link/TcpTransport.h"
-#include "ui/control/MainFrm.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/WidgetLook.h"
 
@@ -24,18 +20,22 @@ namespace {
 
 template <typename W>
 W* control(QWidget* window, const char* name) {
-    W* widget = window->findChild<W*>(QLatin1String(name));
-    if (!widget) {
-        qWarning("no control %s", name);
-    }
-    return widget;
+    return widgetprobe::find<W>(*window, QLatin1String(name));
 }
 
-// The colour a widget really paints at its centre.
+// The colour a widget really paints at its centre, a quarter down.
 QColor paintedColour(QWidget* widget) {
-    const QImage image = widget->grab().toImage();
-    return image.pixelColor(image.width() / 2, image.height() / 4);
+    return widgetprobe::paintedAt(widget, QPoint(widget->width() / 2, widget->height() / 4));
 }
+
+// The console and its windows on the real socket, the control screen shown, in a working
+// folder of its own (the session keeps its host history there).
+struct Windows : ScratchFolder, WindowedConsole<TcpTransport> {
+    Windows() {
+        QVERIFY(inScratchFolder);
+        main.show();
+    }
+};
 
 }  // namespace
 
@@ -45,36 +45,19 @@ class MainWindowTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
     void startsWithTheSessionControls();
     void connectsDisconnectsAndRemembersTheHost();
-
-  private:
-    QTemporaryDir dir_;
-    QString previousFolder_;
 };
 
 void MainWindowTest::initTestCase() {
     useConsoleStyle(*qobject_cast<QApplication*>(QCoreApplication::instance()));
 }
 
-void MainWindowTest::init() {
-    previousFolder_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir_.path()));
-}
-
-void MainWindowTest::cleanup() {
-    QDir::setCurrent(previousFolder_);
-}
-
 void MainWindowTest::startsWithTheSessionControls() {
-    TcpTransport transport;
-    RecordedMessages messages;
-    Console console(transport, messages, IntervalTimer::Mode::Manual);
-    ConsoleWindows windows(console);
-    MainFrm& main = windows.mainFrm();
-    main.show();
+    Windows f;
+    MainFrm& main = f.main;
+    const Console& console = f.console;
+    const RecordedMessages& messages = f.messages;
 
     QCOMPARE(main.windowTitle(), QStringLiteral("Control via Telnet"));
     QCOMPARE(main.objectName(), QStringLiteral("MainFrm"));
@@ -102,16 +85,15 @@ void MainWindowTest::startsWithTheSessionControls() {
 }
 
 void MainWindowTest::connectsDisconnectsAndRemembersTheHost() {
-    QTcpServer controller;
-    QVERIFY(listenOnDialogPort(controller));
-    const QString port = QString::number(controller.serverPort());
+    LoopbackPeer controller(LoopbackPort::Dialog);
+    QVERIFY(controller.listening);
+    const QString port = QString::number(controller.port());
 
-    TcpTransport transport;
-    RecordedMessages messages;
-    Console console(transport, messages, IntervalTimer::Mode::Manual);
-    ConsoleWindows windows(console);
-    MainFrm& main = windows.mainFrm();
-    main.show();
+    Windows f;
+    MainFrm& main = f.main;
+    const Console& console = f.console;
+    const RecordedMessages& messages = f.messages;
+    ConsoleWindows& windows = f.windows;
     auto* connectButton = control<QPushButton>(&main, "Connect");
     auto* quitButton = control<QPushButton>(&main, "Command1");
     const QColor buttonFace = paintedColour(connectButton);
@@ -135,7 +117,7 @@ void MainWindowTest::connectsDisconnectsAndRemembersTheHost() {
     QTest::mouseClick(control<QPushButton>(dialog, "ConnectButton"), Qt::LeftButton);
 
     QCOMPARE(messages.texts(), QStringList());
-    QVERIFY(controller.waitForNewConnection(5000));
+    QVERIFY(controller.accept());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(connectButton->text(), QStringLiteral("Disconnect"));
     QCOMPARE(backColour(connectButton), colours::LightYellow);
@@ -160,7 +142,7 @@ void MainWindowTest::connectsDisconnectsAndRemembersTheHost() {
     QVERIFY(!backColour(connectButton).isValid());
     QCOMPARE(paintedColour(connectButton), buttonFace);
     QCOMPARE(control<QLabel>(&main, "Label8")->text(), QStringLiteral("Host Name "));
-    QTRY_COMPARE(transport.state(), QAbstractSocket::UnconnectedState);
+    QTRY_COMPARE(f.transport.state(), QAbstractSocket::UnconnectedState);
 
     // Next time the host is in the drop-down, on top.
     QTest::mouseClick(connectButton, Qt::LeftButton);

@@ -1,7 +1,5 @@
-// The control screen's upper display area: title, mode and counter displays, limit-switch
-// lamps, keypad, speed selector and jog keys, bound to PanelState and OperatorCommands.
+#include "ui/control/DisplayArea.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,19 +8,21 @@
 
 #include "control/OperatorCommands.h"
 #include "control/PanelState.h"
-#include "ui/control/MainFrm.h"
 #include "ui/kit/Colours.h"
+#include "ui/kit/Controls.h"
 #include "ui/kit/Lamp.h"
-#include "ui/kit/PanelLook.h"
+#include "ui/kit/Typeface.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
 
-using panellook::bold;
-using panellook::place;
+using kit::bold;
+using kit::place;
 
+// Every place below is in the control screen's client area, as the panel is drawn.
 namespace {
 const QString kPositionDisplay = QStringLiteral("Position display");
+const QString kSpeedSelect = QStringLiteral("Speed select");
 
 // The displays' column, right of their captions.
 constexpr int kDisplayX = 76;
@@ -33,24 +33,67 @@ constexpr int kKeyX = 16;
 constexpr int kKeySize = 40;
 constexpr int kKeyPitch = 48;
 constexpr int kModeKeyY = 130;
+constexpr int kModeKeyHeight = 24;
 constexpr int kAxisKeyY = 160;
 constexpr int kBottomRowY = 210;
 
-// Lamps: the header's digits name the columns; the lamps stand under them.
+// The keypad in the order its keys take the focus.
+constexpr struct {
+    int key;  // PanelState's key index
+    const char* caption;
+    int column;
+    int y;
+    int height;
+} kKeypad[] = {
+    {PanelState::kFunctionKey, "8:F", 0, kModeKeyY, kModeKeyHeight},
+    {PanelState::kNormalKey, "9:N", 1, kModeKeyY, kModeKeyHeight},
+    {0, "0", 0, kAxisKeyY, kKeySize},
+    {1, "1", 1, kAxisKeyY, kKeySize},
+    {2, "2", 2, kAxisKeyY, kKeySize},
+    {3, "3", 3, kAxisKeyY, kKeySize},
+    {4, "4", 4, kAxisKeyY, kKeySize},
+    {5, "5", 5, kAxisKeyY, kKeySize},
+    {6, "6", 6, kAxisKeyY, kKeySize},
+    {7, "7", 7, kAxisKeyY, kKeySize},
+};
+
+// The mode and counter displays (Label2_0, Label2_1), each right of its caption.
+constexpr struct {
+    const char* captionName;
+    const char* caption;
+    const char* name;
+    int y;
+    int height;
+    qreal fontScale;
+} kDisplays[] = {
+    {"Label1", "MODE", "Label2_0", 60, 22, 1.0},
+    {"Label3", "COUNT", "Label2_1", 86, 36, 2.0},
+};
+
+// Lamps: the header's digits name the columns; the lamps stand under them, a row for each switch.
 constexpr int kLampHeaderX = 390;
 constexpr int kLampHeaderY = 12;
 constexpr int kLampTop = 36;
 constexpr int kLampPitch = 24;
 constexpr int kLampSize = 12;
 const QString kLampHeader = QStringLiteral("0   1    2    3   4   5   6   7");
+constexpr struct {
+    const char* name;
+    const char* caption;
+} kLampRows[] = {
+    {"Label10_5", "cwls"},
+    {"Label16", "cwp"},
+    {"Label17", "ccwp"},
+    {"Label18", "ccwls"},
+};
 
 // The jog keys at the right end, "+" in the axis keys' row and "-" in the row below.
 constexpr int kJogX = 478;
 constexpr int kJogWidth = 60;
 
-QLabel* displayLabel(QWidget* panel, const QString& name, const QRect& geometry,
+QLabel* displayLabel(QWidget* parent, const QString& name, const QRect& geometry,
                      const QFont& font) {
-    auto* label = place(new QLabel(panel), name, geometry);
+    auto* label = place(new QLabel(parent), name, geometry);
     // The displays show the controller's text: plain, never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
@@ -61,26 +104,6 @@ QLabel* displayLabel(QWidget* panel, const QString& name, const QRect& geometry,
     return label;
 }
 
-QLabel* caption(QWidget* panel, const QString& name, const QString& text, const QRect& geometry,
-                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = place(new QLabel(text, panel), name, geometry);
-    label->setAlignment(alignment);
-    return label;
-}
-
-// The controller's panel prints its title in a Japanese gothic face; any bold sans-serif
-// stands in where that face is not installed.
-QFont titleFont(const QWidget* widget) {
-    QFont font = bold(widget, 2.2);
-    const QString gothic = QStringLiteral("IPAPGothic");
-    if (QFontDatabase::families().contains(gothic)) {
-        font.setFamily(gothic);
-    } else {
-        font.setStyleHint(QFont::SansSerif);
-    }
-    return font;
-}
-
 // Where the centre of column `column`'s digit falls within the header text.
 int headerDigitCentre(const QFontMetrics& metrics, int column) {
     const int at = kLampHeader.indexOf(QString::number(column));
@@ -89,134 +112,139 @@ int headerDigitCentre(const QFontMetrics& metrics, int column) {
 }
 }  // namespace
 
-void MainFrm::buildDisplays(QWidget* panel) {
-    auto* title = place(new QLabel(QStringLiteral("QUVEN-01"), panel), QStringLiteral("lbl0"),
-                        QRect(16, 10, 200, 32));
-    title->setFont(titleFont(title));
-
-    caption(panel, QStringLiteral("Label11_0"), QStringLiteral("LCD DISPLAY"),
-            QRect(kDisplayX, 44, kDisplayWidth, 16), Qt::AlignCenter);
-    caption(panel, QStringLiteral("Label1"), QStringLiteral("MODE"), QRect(16, 60, 58, 22))
-        ->setFont(bold(panel));
-    label2_0_ = displayLabel(panel, QStringLiteral("Label2_0"),
-                             QRect(kDisplayX, 60, kDisplayWidth, 22), bold(panel));
-    caption(panel, QStringLiteral("Label3"), QStringLiteral("COUNT"), QRect(16, 86, 58, 36))
-        ->setFont(bold(panel));
-    label2_1_ = displayLabel(panel, QStringLiteral("Label2_1"),
-                             QRect(kDisplayX, 86, kDisplayWidth, 36), bold(panel, 2.0));
+DisplayArea::DisplayArea(QWidget* parent, const QRect& area, PanelState& panel,
+                         OperatorCommands& commands)
+    : Panel(parent, QStringLiteral("DisplayArea"), area), panel_(panel), commands_(commands) {
+    buildDisplays();
+    buildLamps();
+    buildKeypad();
+    buildSpeed();
+    buildJog();
+    bind();
 }
 
-void MainFrm::buildLamps(QWidget* panel) {
-    auto* header = caption(panel, QStringLiteral("Label5"), kLampHeader,
-                           QRect(kLampHeaderX, kLampHeaderY, 156, 16));
+void DisplayArea::buildDisplays() {
+    // The controller's panel prints its title large, in the console's face.
+    auto* title = kit::caption(this, QStringLiteral("lbl0"), QStringLiteral("QUVEN-01"),
+                               local(QRect(16, 10, 200, 32)));
+    title->setFont(kit::inConsoleFace(bold(title, 2.2)));
+
+    kit::caption(this, QStringLiteral("Label11_0"), QStringLiteral("LCD DISPLAY"),
+                 local(QRect(kDisplayX, 44, kDisplayWidth, 16)), Qt::AlignCenter);
+    for (int row = 0; row < int(label2_.size()); ++row) {
+        const auto& display = kDisplays[row];
+        kit::caption(this, QLatin1String(display.captionName), QLatin1String(display.caption),
+                     local(QRect(16, display.y, 58, display.height)))
+            ->setFont(bold(this));
+        label2_[row] =
+            displayLabel(this, QLatin1String(display.name),
+                         local(QRect(kDisplayX, display.y, kDisplayWidth, display.height)),
+                         bold(this, display.fontScale));
+    }
+}
+
+void DisplayArea::buildLamps() {
+    auto* header = kit::caption(this, QStringLiteral("Label5"), kLampHeader,
+                                local(QRect(kLampHeaderX, kLampHeaderY, 156, 16)));
     // The lamps are placed by the header text's own metrics, so it must start at the edge.
     header->setTextFormat(Qt::PlainText);
     header->setIndent(0);
     const QFontMetrics metrics(header->font());
 
-    const QStringList rowNames = {QStringLiteral("Label10_5"), QStringLiteral("Label16"),
-                                  QStringLiteral("Label17"), QStringLiteral("Label18")};
-    const QStringList rowCaptions = {QStringLiteral("cwls"), QStringLiteral("cwp"),
-                                     QStringLiteral("ccwp"), QStringLiteral("ccwls")};
     for (int row = 0; row < 4; ++row) {
         const int y = kLampTop + row * kLampPitch;
-        caption(panel, rowNames[row], rowCaptions[row],
-                QRect(kLampHeaderX - 56, y - 2, 48, kLampSize + 4),
-                Qt::AlignRight | Qt::AlignVCenter);
+        kit::caption(this, QLatin1String(kLampRows[row].name),
+                     QLatin1String(kLampRows[row].caption),
+                     local(QRect(kLampHeaderX - 56, y - 2, 48, kLampSize + 4)),
+                     Qt::AlignRight | Qt::AlignVCenter);
         for (int column = 0; column < 8; ++column) {
             const int lamp = row * 8 + column;
             const int x = kLampHeaderX + headerDigitCentre(metrics, column) - kLampSize / 2;
-            shape1_[lamp] = place(new Lamp(panel), QStringLiteral("Shape1_%1").arg(lamp),
-                                  QRect(x, y, kLampSize, kLampSize));
+            shape1_[lamp] = place(new Lamp(this), QStringLiteral("Shape1_%1").arg(lamp),
+                                  local(QRect(x, y, kLampSize, kLampSize)));
         }
     }
 }
 
-void MainFrm::buildKeypad(QWidget* panel) {
-    command3_[PanelState::kFunctionKey] =
-        place(new QPushButton(QStringLiteral("8:F"), panel), QStringLiteral("Command3_8"),
-              QRect(kKeyX, kModeKeyY, kKeySize, 24));
-    command3_[PanelState::kNormalKey] =
-        place(new QPushButton(QStringLiteral("9:N"), panel), QStringLiteral("Command3_9"),
-              QRect(kKeyX + kKeyPitch, kModeKeyY, kKeySize, 24));
-    for (int key = 0; key < 8; ++key) {
-        command3_[key] = place(new QPushButton(QString::number(key), panel),
-                               QStringLiteral("Command3_%1").arg(key),
-                               QRect(kKeyX + key * kKeyPitch, kAxisKeyY, kKeySize, kKeySize));
+void DisplayArea::buildKeypad() {
+    for (const auto& key : kKeypad) {
+        command3_[key.key] =
+            place(new QPushButton(QLatin1String(key.caption), this),
+                  QStringLiteral("Command3_%1").arg(key.key),
+                  local(QRect(kKeyX + key.column * kKeyPitch, key.y, kKeySize, key.height)));
     }
-
-    auto* res = place(new QPushButton(QStringLiteral("RES"), panel), QStringLiteral("Ctr_0"),
-                      QRect(kKeyX, kBottomRowY, 56, kKeySize));
-    res->setToolTip(QStringLiteral("position data preset"));
-    connect(res, &QPushButton::clicked, &parts_.commands,
-            [this] { parts_.commands.Ctr_Click(OperatorCommands::Res); });
+    const kit::ButtonLook res{"Ctr_0", "RES", "position data preset", QColor()};
+    auto* button =
+        kit::button<QPushButton>(this, res, local(QRect(kKeyX, kBottomRowY, 56, kKeySize)));
+    connect(button, &QPushButton::clicked, &commands_,
+            [&commands = commands_] { commands.Ctr_Click(OperatorCommands::Res); });
 }
 
-void MainFrm::buildSpeedAndJog(QWidget* panel) {
-    const QString speedSelect = QStringLiteral("Speed select");
-    auto* frame = place(new QGroupBox(QStringLiteral("SPEED"), panel), QStringLiteral("Frame2"),
-                        QRect(84, kBottomRowY - 6, 162, kKeySize + 6));
-    frame->setToolTip(speedSelect);
+void DisplayArea::buildSpeed() {
+    auto* frame = place(new QGroupBox(QStringLiteral("SPEED"), this), QStringLiteral("Frame2"),
+                        local(QRect(84, kBottomRowY - 6, 162, kKeySize + 6)));
+    frame->setToolTip(kSpeedSelect);
     // The selectors are light grey, the panel's own colour.
     setBackColour(frame, colours::PanelGrey);
-    const QStringList letters = {QStringLiteral("H"), QStringLiteral("M"), QStringLiteral("L")};
+    const char* letters[] = {"H", "M", "L"};
     for (int option = 0; option < 3; ++option) {
         option2_[option] =
-            place(new QRadioButton(letters[option], frame),
+            place(new QRadioButton(QLatin1String(letters[option]), frame),
                   QStringLiteral("Option2_%1").arg(option), QRect(12 + option * 50, 20, 44, 20));
-        option2_[option]->setToolTip(speedSelect);
+        option2_[option]->setToolTip(kSpeedSelect);
         setBackColour(option2_[option], colours::PanelGrey);
     }
-
-    caption(panel, QStringLiteral("Label7"), QStringLiteral("JOG"),
-            QRect(kJogX, kModeKeyY, kJogWidth, 24), Qt::AlignCenter)
-        ->setFont(bold(panel));
-    auto* plus = place(new QPushButton(QStringLiteral("+"), panel), QStringLiteral("Command6"),
-                       QRect(kJogX, kAxisKeyY, kJogWidth, kKeySize));
-    plus->setToolTip(QStringLiteral("CW jog"));
-    plus->setFont(bold(panel, 1.5));
-    auto* minus = place(new QPushButton(QStringLiteral("-"), panel), QStringLiteral("Command7"),
-                        QRect(kJogX, kBottomRowY, kJogWidth, kKeySize));
-    minus->setToolTip(QStringLiteral("CCW jog"));
-    minus->setFont(bold(panel, 1.5));
-    connect(plus, &QPushButton::clicked, &parts_.commands, &OperatorCommands::Command6_Click);
-    connect(minus, &QPushButton::clicked, &parts_.commands, &OperatorCommands::Command7_Click);
 }
 
-void MainFrm::bindDisplayArea() {
-    PanelState& panel = parts_.panel;
-    OperatorCommands& commands = parts_.commands;
+void DisplayArea::buildJog() {
+    kit::caption(this, QStringLiteral("Label7"), QStringLiteral("JOG"),
+                 local(QRect(kJogX, kModeKeyY, kJogWidth, 24)), Qt::AlignCenter)
+        ->setFont(bold(this));
+    const struct {
+        kit::ButtonLook look;
+        int y;
+        void (OperatorCommands::*click)();
+    } keys[] = {
+        {{"Command6", "+", "CW jog", QColor()}, kAxisKeyY, &OperatorCommands::Command6_Click},
+        {{"Command7", "-", "CCW jog", QColor()}, kBottomRowY, &OperatorCommands::Command7_Click},
+    };
+    for (const auto& key : keys) {
+        auto* button = kit::button<QPushButton>(this, key.look,
+                                                local(QRect(kJogX, key.y, kJogWidth, kKeySize)));
+        button->setFont(bold(this, 1.5));
+        connect(button, &QPushButton::clicked, &commands_, key.click);
+    }
+}
 
-    label2_0_->setText(panel.modeText());
-    label2_1_->setText(panel.counterText());
-    label13_->setText(panel.firmwareText());
-    connect(&panel, &PanelState::modeTextChanged, label2_0_, &QLabel::setText);
-    connect(&panel, &PanelState::counterTextChanged, label2_1_, &QLabel::setText);
-    connect(&panel, &PanelState::firmwareTextChanged, label13_, &QLabel::setText);
+void DisplayArea::bind() {
+    label2_[kModeDisplay]->setText(panel_.modeText());
+    label2_[kCounterDisplay]->setText(panel_.counterText());
+    connect(&panel_, &PanelState::modeTextChanged, label2_[kModeDisplay], &QLabel::setText);
+    connect(&panel_, &PanelState::counterTextChanged, label2_[kCounterDisplay], &QLabel::setText);
 
     for (int key = 0; key < PanelState::kKeyCount; ++key) {
-        showKey(key, panel.keyLit(key));
-        connect(command3_[key], &QPushButton::clicked, &commands,
-                [&commands, key] { commands.Command3_Click(key); });
+        showKey(key, panel_.keyLit(key));
+        connect(command3_[key], &QPushButton::clicked, &commands_,
+                [&commands = commands_, key] { commands.Command3_Click(key); });
     }
-    connect(&panel, &PanelState::keyLitChanged, this, &MainFrm::showKey);
+    connect(&panel_, &PanelState::keyLitChanged, this, &DisplayArea::showKey);
 
     for (int lamp = 0; lamp < PanelState::kLampCount; ++lamp) {
-        showLamp(lamp, panel.lampOn(lamp));
+        showLamp(lamp, panel_.lampOn(lamp));
     }
-    connect(&panel, &PanelState::lampChanged, this, &MainFrm::showLamp);
+    connect(&panel_, &PanelState::lampChanged, this, &DisplayArea::showLamp);
 
     // Only the operator's click sends a speed range; a selection shown from a reply does not,
     // which is why this listens to clicked and not to toggled.
-    showSpeed(panel.speedOption());
+    showSpeed(panel_.speedOption());
     for (int option = 0; option < 3; ++option) {
-        connect(option2_[option], &QRadioButton::clicked, &commands,
-                [&commands, option] { commands.Option2_Click(option); });
+        connect(option2_[option], &QRadioButton::clicked, &commands_,
+                [&commands = commands_, option] { commands.Option2_Click(option); });
     }
-    connect(&panel, &PanelState::speedOptionChanged, this, &MainFrm::showSpeed);
+    connect(&panel_, &PanelState::speedOptionChanged, this, &DisplayArea::showSpeed);
 }
 
-void MainFrm::showKey(int key, bool lit) {
+void DisplayArea::showKey(int key, bool lit) {
     if (lit) {
         setBackColour(command3_[key], colours::Yellow);
     } else {
@@ -224,11 +252,11 @@ void MainFrm::showKey(int key, bool lit) {
     }
 }
 
-void MainFrm::showLamp(int lamp, bool on) {
+void DisplayArea::showLamp(int lamp, bool on) {
     shape1_[lamp]->setFillColour(on ? colours::LampOn : colours::LampOff);
 }
 
-void MainFrm::showSpeed(int option) {
+void DisplayArea::showSpeed(int option) {
     if (option >= 0 && option < int(option2_.size())) {
         option2_[option]->setChecked(true);
     }

@@ -2,19 +2,18 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 
-#include "control/PanelState.h"
 #include "link/Session.h"
+#include "ui/control/DisplayArea.h"
+#include "ui/control/RemoteArea.h"
+#include "ui/control/StatusLine.h"
 #include "ui/kit/Colours.h"
-#include "ui/kit/PanelLook.h"
+#include "ui/kit/FixedLayout.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
-
-using panellook::place;
 
 namespace {
 // The drawn frame around the panel and the line between the display area and the
@@ -25,8 +24,16 @@ constexpr int kFrameTop = 6;
 constexpr int kFrameBottom = 414;
 constexpr int kDividerY = 268;
 
+// The areas inside the frame, above and below the divider, and the status line below it.
+constexpr QRect kDisplayArea(kFrameLeft + 1, kFrameTop + 1, kFrameRight - kFrameLeft - 1,
+                             kDividerY - kFrameTop - 1);
+constexpr QRect kRemoteArea(kFrameLeft + 1, kDividerY + 1, kFrameRight - kFrameLeft - 1,
+                            kFrameBottom - kDividerY - 1);
+constexpr QRect kStatusLine(0, kFrameBottom + 1, MainFrm::kClientWidth,
+                            MainFrm::kClientHeight - kFrameBottom - 1);
+
 QFrame* line(QWidget* panel, const QString& name, const QRect& geometry) {
-    auto* drawn = place(new QFrame(panel), name, geometry);
+    auto* drawn = kit::place(new QFrame(panel), name, geometry);
     drawn->setFrameShape(geometry.height() == 1 ? QFrame::HLine : QFrame::VLine);
     drawn->setFrameShadow(QFrame::Plain);
     drawn->setLineWidth(1);
@@ -46,19 +53,10 @@ MainFrm::MainFrm(const ControlScreenParts& parts, QWidget* parent)
     panel->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(panel);
     buildFrame(panel);
-    buildDisplays(panel);
-    buildLamps(panel);
-    buildKeypad(panel);
-    buildSpeedAndJog(panel);
-    buildSessionRow(panel);
-    buildCommandRow(panel);
-    buildModeSelector(panel);
-    buildManualRow(panel);
-    buildStatusLine(panel);
+    new DisplayArea(panel, kDisplayArea, parts.panel, parts.commands);
+    new RemoteArea(panel, kRemoteArea, parts);
+    new StatusLine(panel, kStatusLine, parts.sessionControls, parts.panel);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    bindDisplayArea();
-    bindRemoteArea();
 }
 
 void MainFrm::buildMenu() {
@@ -75,16 +73,6 @@ void MainFrm::buildFrame(QWidget* panel) {
     line(panel, QStringLiteral("Line3"), QRect(kFrameLeft, kFrameBottom, width, 1));
     line(panel, QStringLiteral("Line4"), QRect(kFrameLeft, kFrameTop, 1, height));
     line(panel, QStringLiteral("Line5"), QRect(kFrameLeft, kDividerY, width, 1));
-}
-
-void MainFrm::buildStatusLine(QWidget* panel) {
-    label8_ = place(new QLabel(panel), QStringLiteral("Label8"), QRect(16, 422, 190, 18));
-    label9_ = place(new QLabel(panel), QStringLiteral("Label9"), QRect(210, 422, 110, 18));
-    label13_ = place(new QLabel(panel), QStringLiteral("Label13"), QRect(324, 422, 228, 18));
-    // The host comes from the history file, the firmware from the controller: plain text.
-    for (QLabel* label : {label8_, label9_, label13_}) {
-        label->setTextFormat(Qt::PlainText);
-    }
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,4 @@
-// The control screen's lower remote-control area: session and screen-change buttons, set data,
-// preset/start/stop, the mode selector and the manual command line with its receive display.
+#include "ui/control/RemoteArea.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,16 +16,16 @@
 #include "link/ReceiveDisplay.h"
 #include "link/Session.h"
 #include "link/SessionControls.h"
-#include "ui/control/MainFrm.h"
 #include "ui/kit/Colours.h"
-#include "ui/kit/PanelLook.h"
+#include "ui/kit/Controls.h"
+#include "ui/kit/Typeface.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
 
-using panellook::bold;
-using panellook::place;
+using kit::place;
 
+// Every place below is in the control screen's client area, as the panel is drawn.
 namespace {
 constexpr int kCaptionY = 298;
 constexpr int kFirstRowY = 316;
@@ -35,36 +34,52 @@ constexpr int kSecondRowY = 364;
 constexpr int kSecondRowHeight = 26;
 constexpr int kSecondCaptionY = kSecondRowY + kSecondRowHeight + 2;
 
-QLabel* caption(QWidget* panel, const QString& name, const QString& text, const QRect& geometry) {
-    auto* label = place(new QLabel(text, panel), name, geometry);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
+// The mode selector's top: the area's top, a little inside the frame.
+constexpr int kModeSelectorY = 272;
+const QString kModeSelect = QStringLiteral("Control mode select");
 
-QPushButton* button(QWidget* panel, const QString& name, const QString& text, int x, int width,
-                    const QColor& colour = QColor()) {
-    auto* pushButton =
-        place(new QPushButton(text, panel), name, QRect(x, kFirstRowY, width, kFirstRowHeight));
-    setBackColour(pushButton, colour);
-    return pushButton;
-}
+// A button of the command row, and the command (OperatorCommands::CtrButton) it gives.
+struct CtrButton {
+    kit::ButtonLook look;
+    int x;
+    int width;
+    int command;
+};
 }  // namespace
 
-void MainFrm::buildSessionRow(QWidget* panel) {
-    place(new QLabel(QStringLiteral("REMOTE CONTROL ONLY"), panel), QStringLiteral("Label4"),
-          QRect(16, 274, 200, 18));
+RemoteArea::RemoteArea(QWidget* parent, const QRect& area, const ControlScreenParts& parts)
+    : Panel(parent, QStringLiteral("RemoteArea"), area), parts_(parts) {
+    buildSessionRow();
+    buildCommandRow();
+    buildModeSelector();
+    buildManualRow();
+    bind();
+}
 
-    connect_ = button(panel, QStringLiteral("Connect"), QString(), 16, 80);
-    connect_->setToolTip(QStringLiteral("Remote connection control"));
-    auto* setup = button(panel, QStringLiteral("SetupPb"), QStringLiteral("To Setup Screen"), 100,
-                         106, colours::LightCyan);
-    setup->setToolTip(QStringLiteral("To data table and setup"));
+QPushButton* RemoteArea::button(const kit::ButtonLook& look, const QRect& geometry) {
+    return kit::button<QPushButton>(this, look, local(geometry));
+}
 
-    caption(panel, QStringLiteral("Label10_0"), QStringLiteral("SET DATA"),
-            QRect(212, kCaptionY, 108, 16));
-    text1_0_ = place(new QLineEdit(panel), QStringLiteral("Text1_0"),
-                     QRect(212, kFirstRowY, 108, kFirstRowHeight));
-    text1_0_->setFont(bold(panel, 1.5));
+QLabel* RemoteArea::caption(const char* name, const char* text, const QRect& geometry) {
+    return kit::caption(this, QLatin1String(name), QLatin1String(text), local(geometry),
+                        Qt::AlignCenter);
+}
+
+void RemoteArea::buildSessionRow() {
+    kit::caption(this, QStringLiteral("Label4"), QStringLiteral("REMOTE CONTROL ONLY"),
+                 local(QRect(16, 274, 200, 18)));
+
+    // The connect button's caption and colour follow the session.
+    connect_ = button({"Connect", "", "Remote connection control", QColor()},
+                      QRect(16, kFirstRowY, 80, kFirstRowHeight));
+    auto* setup =
+        button({"SetupPb", "To Setup Screen", "To data table and setup", colours::LightCyan},
+               QRect(100, kFirstRowY, 106, kFirstRowHeight));
+
+    caption("Label10_0", "SET DATA", QRect(212, kCaptionY, 108, 16));
+    text1_0_ = place(new QLineEdit(this), QStringLiteral("Text1_0"),
+                     local(QRect(212, kFirstRowY, 108, kFirstRowHeight)));
+    text1_0_->setFont(kit::bold(this, 1.5));
     text1_0_->setAlignment(Qt::AlignCenter);
     text1_0_->setToolTip(QStringLiteral("Set data input"));
 
@@ -72,98 +87,92 @@ void MainFrm::buildSessionRow(QWidget* panel) {
     connect(setup, &QPushButton::clicked, &parts_.screenChange, &ScreenChange::SetupPb_Click);
 }
 
-void MainFrm::buildCommandRow(QWidget* panel) {
-    const QString positionPreset = QStringLiteral("position data preset");
-    auto* preset =
-        button(panel, QStringLiteral("Ctr_4"), QStringLiteral("Preset"), 326, 52, colours::Yellow);
-    preset->setToolTip(positionPreset);
-    caption(panel, QStringLiteral("Label6"), QStringLiteral("CONTROL"),
-            QRect(382, kCaptionY, 92, 16));
-    auto* start = button(panel, QStringLiteral("Ctr_5"), QStringLiteral("Start"), 382, 44,
-                         colours::LightGreen);
-    start->setToolTip(QStringLiteral("scan start"));
-    auto* stop =
-        button(panel, QStringLiteral("Ctr_6"), QStringLiteral("Stop"), 430, 44, colours::LightRed);
-    stop->setToolTip(QStringLiteral("scan stop"));
-
-    OperatorCommands& commands = parts_.commands;
-    const std::pair<QPushButton*, int> ctr[] = {
-        {preset, OperatorCommands::Preset},
-        {start, OperatorCommands::Start},
-        {stop, OperatorCommands::Stop},
+void RemoteArea::buildCommandRow() {
+    const CtrButton preset{{"Ctr_4", "Preset", "position data preset", colours::Yellow},
+                           326,
+                           52,
+                           OperatorCommands::Preset};
+    const CtrButton scan[] = {
+        {{"Ctr_5", "Start", "scan start", colours::LightGreen}, 382, 44, OperatorCommands::Start},
+        {{"Ctr_6", "Stop", "scan stop", colours::LightRed}, 430, 44, OperatorCommands::Stop},
     };
-    for (const auto& [pushButton, index] : ctr) {
-        connect(pushButton, &QPushButton::clicked, &commands,
-                [&commands, index = index] { commands.Ctr_Click(index); });
+    OperatorCommands& commands = parts_.commands;
+    const auto make = [this, &commands](const CtrButton& entry) {
+        auto* made = button(entry.look, QRect(entry.x, kFirstRowY, entry.width, kFirstRowHeight));
+        connect(made, &QPushButton::clicked, &commands,
+                [&commands, command = entry.command] { commands.Ctr_Click(command); });
+    };
+    make(preset);
+    // "CONTROL" heads the scan's buttons.
+    caption("Label6", "CONTROL", QRect(382, kCaptionY, 92, 16));
+    for (const CtrButton& entry : scan) {
+        make(entry);
     }
 }
 
-void MainFrm::buildModeSelector(QWidget* panel) {
-    const QString modeSelect = QStringLiteral("Control mode select");
+void RemoteArea::buildModeSelector() {
     // From the area's top down to the bottom of the first button row.
-    auto* frame = place(new QGroupBox(QStringLiteral("MODE"), panel), QStringLiteral("Frame1"),
-                        QRect(480, 272, 66, kFirstRowY + kFirstRowHeight - 272));
-    frame->setToolTip(modeSelect);
+    auto* frame =
+        place(new QGroupBox(QStringLiteral("MODE"), this), QStringLiteral("Frame1"),
+              local(QRect(480, kModeSelectorY, 66, kFirstRowY + kFirstRowHeight - kModeSelectorY)));
+    frame->setToolTip(kModeSelect);
     // The selectors are light grey, the panel's own colour.
     setBackColour(frame, colours::PanelGrey);
-    struct Option {
+    const struct {
         int index;
         const char* text;
-    };
-    const Option topToBottom[] = {
+    } topToBottom[] = {
         {OperatorCommands::PlusScan, "+SCN"},
         {OperatorCommands::MinusScan, "-SCN"},
         {OperatorCommands::Abs, "ABS"},
         {OperatorCommands::Rel, "REL"},
     };
     int y = 18;
-    for (const Option& option : topToBottom) {
+    for (const auto& option : topToBottom) {
         auto* radio = place(new QRadioButton(QLatin1String(option.text), frame),
                             QStringLiteral("Option1_%1").arg(option.index), QRect(4, y, 60, 16));
-        radio->setToolTip(modeSelect);
+        radio->setToolTip(kModeSelect);
         setBackColour(radio, colours::PanelGrey);
         option1_[option.index] = radio;
         y += 16;
     }
 }
 
-void MainFrm::buildManualRow(QWidget* panel) {
-    command1_ = place(new QPushButton(QStringLiteral("Quit"), panel), QStringLiteral("Command1"),
-                      QRect(16, kSecondRowY, 80, kSecondRowHeight));
+void RemoteArea::buildManualRow() {
+    // Quit takes the session's colour too.
+    command1_ =
+        button({"Command1", "Quit", "", QColor()}, QRect(16, kSecondRowY, 80, kSecondRowHeight));
     connect(command1_, &QPushButton::clicked, &parts_.session, &Session::Command1_Click);
 
     // A multi-line box one line high: Enter puts a line break in, which the manual line's rule
     // takes out again when it marks the command for sending.
-    text2_ = place(new QPlainTextEdit(panel), QStringLiteral("Text2"),
-                   QRect(100, kSecondRowY, 190, kSecondRowHeight));
+    text2_ = place(new QPlainTextEdit(this), QStringLiteral("Text2"),
+                   local(QRect(100, kSecondRowY, 190, kSecondRowHeight)));
     text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text2_->setTabChangesFocus(true);
     text2_->document()->setDocumentMargin(3);
-    caption(panel, QStringLiteral("Label20"), QStringLiteral("Send Data(with return Key)"),
-            QRect(100, kSecondCaptionY, 190, 16));
+    caption("Label20", "Send Data(with return Key)", QRect(100, kSecondCaptionY, 190, 16));
 
-    label19_ = place(new QLabel(panel), QStringLiteral("Label19"),
-                     QRect(296, kSecondRowY, 190, kSecondRowHeight));
+    label19_ = place(new QLabel(this), QStringLiteral("Label19"),
+                     local(QRect(296, kSecondRowY, 190, kSecondRowHeight)));
     setBackColour(label19_, colours::LightCyan);
     label19_->setTextFormat(Qt::PlainText);
     label19_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label19_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label19_->setIndent(3);
-    caption(panel, QStringLiteral("Label21"), QStringLiteral("Receive Data"),
-            QRect(296, kSecondCaptionY, 190, 16));
+    caption("Label21", "Receive Data", QRect(296, kSecondCaptionY, 190, 16));
 
-    auto* clear = place(new QPushButton(QStringLiteral("CLR"), panel), QStringLiteral("Command2"),
-                        QRect(492, kSecondRowY, 54, kSecondRowHeight));
-    setBackColour(clear, colours::Cyan);
+    auto* clear = button({"Command2", "CLR", "", colours::Cyan},
+                         QRect(492, kSecondRowY, 54, kSecondRowHeight));
     connect(clear, &QPushButton::clicked, &parts_.commands, &OperatorCommands::Command2_Click);
 }
 
-void MainFrm::bindRemoteArea() {
+void RemoteArea::bind() {
     showSessionControls();
     connect(&parts_.sessionControls, &SessionControls::changed, this,
-            &MainFrm::showSessionControls);
+            &RemoteArea::showSessionControls);
 
     OperatorCommands& commands = parts_.commands;
     text1_0_->setText(commands.setDataText());
@@ -180,39 +189,38 @@ void MainFrm::bindRemoteArea() {
         connect(option1_[index], &QRadioButton::clicked, &commands,
                 [&commands, index] { commands.setModeOption(index); });
     }
-    connect(&commands, &OperatorCommands::modeOptionChanged, this, &MainFrm::showModeOption);
+    connect(&commands, &OperatorCommands::modeOptionChanged, this, &RemoteArea::showModeOption);
 
     label19_->setText(parts_.receiveDisplay.text());
     connect(&parts_.receiveDisplay, &ReceiveDisplay::textChanged, label19_, &QLabel::setText);
 
     showManualLine(parts_.manualLine.text(), parts_.manualLine.caret());
-    connect(text2_, &QPlainTextEdit::textChanged, this, &MainFrm::manualBoxEdited);
-    connect(&parts_.manualLine, &ManualLine::changed, this, &MainFrm::showManualLine);
+    connect(text2_, &QPlainTextEdit::textChanged, this, &RemoteArea::manualBoxEdited);
+    connect(&parts_.manualLine, &ManualLine::changed, this, &RemoteArea::showManualLine);
 }
 
-void MainFrm::showSessionControls() {
+// The status line shows the session's host and port; this area its buttons.
+void RemoteArea::showSessionControls() {
     const SessionControls& controls = parts_.sessionControls;
     connect_->setText(controls.connectCaption());
     const QColor look = controls.sessionLit() ? colours::LightYellow : QColor();
     setBackColour(connect_, look);
     setBackColour(command1_, look);
-    label8_->setText(controls.hostLabel());
-    label9_->setText(controls.portLabel());
 }
 
-void MainFrm::showModeOption(int option) {
+void RemoteArea::showModeOption(int option) {
     if (option >= 0 && option < int(option1_.size())) {
         option1_[option]->setChecked(true);
     }
 }
 
-void MainFrm::manualBoxEdited() {
+void RemoteArea::manualBoxEdited() {
     const QString boxText = text2_->toPlainText();
     parts_.manualLine.setText(lineTextFromBox(boxText),
                               lineCaretFromBox(boxText, text2_->textCursor().position()));
 }
 
-void MainFrm::showManualLine(const QString& text, int caret) {
+void RemoteArea::showManualLine(const QString& text, int caret) {
     // The line already holds this text: showing it must not come back as an edit.
     const QSignalBlocker blocker(text2_);
     const QString boxText = boxTextFromLine(text);

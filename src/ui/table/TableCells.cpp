@@ -1,43 +1,10 @@
-#include "ui/kit/TableLook.h"
+#include "ui/table/TableCells.h"
 
-#include <QFontDatabase>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "ui/kit/Colours.h"
-
-namespace quven::tablelook {
-
-QFont face(qreal pointSize, bool bold) {
-    static const bool gothic = QFontDatabase::families().contains(QStringLiteral("IPAPGothic"));
-    QFont font;
-    if (gothic) {
-        font.setFamily(QStringLiteral("IPAPGothic"));
-    } else {
-        font.setFamily(QStringLiteral("sans-serif"));
-        font.setStyleHint(QFont::SansSerif);
-    }
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* caption(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                QPoint at) {
-    auto* label = new QLabel(text, parent);
-    setControlName(label, name);
-    // Plain text keeps the captions' runs of blanks, which line them up over their columns.
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setMargin(0);
-    label->setIndent(0);
-    setBackColour(label, colours::Peach);
-    // One line high, so that rows of captions 240 twips apart do not overlap.
-    label->adjustSize();
-    label->setGeometry(QRect(at, QSize(label->width(), label->fontMetrics().height())));
-    return label;
-}
+namespace quven {
 
 QRect indicatorRect(const QRect& control, int styleSize) {
     const int side = qMin(qMin(control.width(), control.height()), styleSize);
@@ -100,4 +67,4 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
-}  // namespace quven::tablelook
+}  // namespace quven

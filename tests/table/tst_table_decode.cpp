@@ -5,54 +5,16 @@
 #include <algorithm>
 #include <climits>
 
-#include "table/DataTable.h"
-#include "table/TableCodes.h"
+#include "TableCodesProbe.h"
 
 using quven::CodeSource;
-using quven::DataTable;
-namespace ti = quven::tableindex;
+using namespace tablecodestest;
 
 namespace {
-
-QList<int> checkedOf(const DataTable& table) {
-    QList<int> checked;
-    for (int i = 0; i < DataTable::kCheck2Count; ++i) {
-        if (table.Check2(i)) {
-            checked << i;
-        }
-    }
-    return checked;
-}
-
-QList<int> selectedOf(const DataTable& table) {
-    QList<int> selected;
-    for (int i = 0; i < DataTable::kOption2Count; ++i) {
-        if (table.Option2(i)) {
-            selected << i;
-        }
-    }
-    return selected;
-}
 
 QList<int> sorted(QList<int> list) {
     std::sort(list.begin(), list.end());
     return list;
-}
-
-void selectDrive(DataTable& table, int row, int column) {
-    if (column >= 0) {
-        table.selectOption2(ti::drive(row, column));
-    }
-}
-
-// Every normal row and every function row but `except` still encodes as cleared.
-void verifyOtherRowsCleared(const DataTable& table, int except) {
-    for (int row = 0; row < ti::kRowCount; ++row) {
-        if (row != except) {
-            QCOMPARE(quven::RowBlock(table, row),
-                     ti::isFunctionRow(row) ? QStringLiteral("C00000000") : QStringLiteral("C000"));
-        }
-    }
 }
 
 // A table the text encoding cannot tell apart: the documented losses applied.
@@ -103,22 +65,12 @@ void fillRandomly(DataTable& table, QRandomGenerator& random) {
 
 Q_DECLARE_METATYPE(CodeSource)
 
-class TestTableCodes : public QObject {
+// What a block, read from the controller or a table file, sets in the table; and a table's
+// blocks decoded back into a table.
+class TableDecodeTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void pairCodes_data();
-    void pairCodes();
-    void clearedTableEncodes();
-    void driveCode_data();
-    void driveCode();
-    void switchBlock_data();
-    void switchBlock();
-    void axisBlock_data();
-    void axisBlock();
-    void limitStopCode_data();
-    void limitStopCode();
-    void rowsOutsideTheTableEncodeNothing();
     void decodeBlock_data();
     void decodeBlock();
     void decodeNeverClears_data();
@@ -130,179 +82,7 @@ class TestTableCodes : public QObject {
     void roundTrip();
 };
 
-void TestTableCodes::pairCodes_data() {
-    QTest::addColumn<bool>("limitSwitch");
-    QTest::addColumn<bool>("enable");
-    QTest::addColumn<bool>("second");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("LS off") << true << false << false << "0";
-    QTest::newRow("LS off, NC checked") << true << false << true << "0";
-    QTest::newRow("LS EN NC") << true << true << true << "1";
-    QTest::newRow("LS EN") << true << true << false << "2";
-    QTest::newRow("PLS off") << false << false << false << "0";
-    QTest::newRow("PLS off, reverse checked") << false << false << true << "0";
-    QTest::newRow("PLS EN") << false << true << false << "1";
-    QTest::newRow("PLS EN reverse") << false << true << true << "2";
-}
-
-void TestTableCodes::pairCodes() {
-    QFETCH(bool, limitSwitch);
-    QFETCH(bool, enable);
-    QFETCH(bool, second);
-    QFETCH(QString, code);
-    const QChar actual =
-        limitSwitch ? quven::LimitSwitchCode(enable, second) : quven::PulseOutCode(enable, second);
-    QCOMPARE(QString(actual), code);
-}
-
-void TestTableCodes::clearedTableEncodes() {
-    DataTable table;
-    verifyOtherRowsCleared(table, -1);
-    for (int n = 0; n < 8; ++n) {
-        QCOMPARE(quven::SwitchBlock(table, n), QStringLiteral("C000"));
-        QCOMPARE(quven::AxisBlock(table, n), QStringLiteral("C00000000"));
-    }
-    QCOMPARE(quven::LimitStopCode(table), QStringLiteral("LSSS"));
-}
-
-void TestTableCodes::driveCode_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("code");
-    for (int row : {0, 7, 8, 15}) {
-        QTest::addRow("row %d none", row) << row << -1 << "C";
-        QTest::addRow("row %d S", row) << row << int(ti::DriveS) << "S";
-        QTest::addRow("row %d T", row) << row << int(ti::DriveT) << "T";
-        QTest::addRow("row %d C", row) << row << int(ti::DriveC) << "C";
-    }
-}
-
-void TestTableCodes::driveCode() {
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, code);
-    DataTable table;
-    selectDrive(table, row, column);
-    QCOMPARE(QString(quven::DriveCode(table, row)), code);
-    QCOMPARE(quven::RowBlock(table, row).left(1), code);
-    verifyOtherRowsCleared(table, row);
-}
-
-void TestTableCodes::switchBlock_data() {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("drive");
-    QTest::addColumn<QList<int>>("columns");
-    QTest::addColumn<QString>("block");
-    const QList<int> example{ti::CwlsEnable, ti::CwlsNc, ti::CcwlsEnable, ti::PulseEnable,
-                             ti::PulseReverse};
-    for (int n : {0, 7}) {
-        QTest::addRow("S122 row %d", n) << n << int(ti::DriveS) << example << "S122";
-        QTest::addRow("second boxes only, row %d", n)
-            << n << -1 << QList<int>{ti::CwlsNc, ti::CcwlsNc, ti::PulseReverse} << "C000";
-        QTest::addRow("EN only, row %d", n)
-            << n << int(ti::DriveT) << QList<int>{ti::CwlsEnable, ti::CcwlsEnable, ti::PulseEnable}
-            << "T221";
-        QTest::addRow("CCWLS NC, row %d", n)
-            << n << int(ti::DriveC) << QList<int>{ti::CcwlsEnable, ti::CcwlsNc} << "C010";
-    }
-}
-
-void TestTableCodes::switchBlock() {
-    QFETCH(int, n);
-    QFETCH(int, drive);
-    QFETCH(QList<int>, columns);
-    QFETCH(QString, block);
-    DataTable table;
-    selectDrive(table, n, drive);
-    for (int column : columns) {
-        table.setCheck2(ti::normalSwitch(n, column), true);
-    }
-    QCOMPARE(quven::SwitchBlock(table, n), block);
-    QCOMPARE(quven::RowBlock(table, n), block);
-    verifyOtherRowsCleared(table, n);
-}
-
-void TestTableCodes::axisBlock_data() {
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("drive");
-    QTest::addColumn<QList<int>>("enabled");
-    QTest::addColumn<QList<int>>("reversed");
-    QTest::addColumn<QString>("block");
-    const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7};
-    for (int m : {0, 7}) {
-        QTest::addRow("T10010200 mode %d", m)
-            << m << int(ti::DriveT) << QList<int>{0, 3, 5} << QList<int>{5} << "T10010200";
-        QTest::addRow("reverse only, mode %d", m) << m << -1 << QList<int>{} << all << "C00000000";
-        QTest::addRow("all reversed, mode %d", m)
-            << m << int(ti::DriveS) << all << all << "S22222222";
-    }
-    for (int a = 0; a < 8; ++a) {
-        QString block = QStringLiteral("C00000000");
-        block[1 + a] = QLatin1Char('1');
-        QTest::addRow("axis %d alone", a) << 3 << -1 << QList<int>{a} << QList<int>{} << block;
-    }
-}
-
-void TestTableCodes::axisBlock() {
-    QFETCH(int, m);
-    QFETCH(int, drive);
-    QFETCH(QList<int>, enabled);
-    QFETCH(QList<int>, reversed);
-    QFETCH(QString, block);
-    DataTable table;
-    selectDrive(table, ti::kNormalRows + m, drive);
-    for (int a : enabled) {
-        table.setCheck2(ti::axisEnable(m, a), true);
-    }
-    for (int a : reversed) {
-        table.setCheck2(ti::axisReverse(m, a), true);
-    }
-    QCOMPARE(quven::AxisBlock(table, m), block);
-    QCOMPARE(quven::RowBlock(table, ti::kNormalRows + m), block);
-    verifyOtherRowsCleared(table, ti::kNormalRows + m);
-}
-
-void TestTableCodes::limitStopCode_data() {
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("scope");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("EM, ALL") << int(ti::EmStop) << int(ti::AllStop) << "LSEA";
-    QTest::newRow("EM, INDIV") << int(ti::EmStop) << int(ti::IndivStop) << "LSES";
-    QTest::newRow("EM, none") << int(ti::EmStop) << -1 << "LSES";
-    QTest::newRow("SLOW, ALL") << int(ti::SlowStop) << int(ti::AllStop) << "LSSA";
-    QTest::newRow("SLOW, INDIV") << int(ti::SlowStop) << int(ti::IndivStop) << "LSSS";
-    QTest::newRow("none, ALL") << -1 << int(ti::AllStop) << "LSSA";
-    QTest::newRow("none, none") << -1 << -1 << "LSSS";
-}
-
-void TestTableCodes::limitStopCode() {
-    QFETCH(int, action);
-    QFETCH(int, scope);
-    QFETCH(QString, code);
-    DataTable table;
-    table.selectOption2(action);
-    table.selectOption2(scope);
-    QCOMPARE(quven::LimitStopCode(table), code);
-    verifyOtherRowsCleared(table, -1);
-}
-
-void TestTableCodes::rowsOutsideTheTableEncodeNothing() {
-    DataTable table;
-    for (int i = 0; i < DataTable::kOption2Count; ++i) {
-        table.selectOption2(i);
-    }
-    QVERIFY(quven::DriveCode(table, -1).isNull());
-    QVERIFY(quven::DriveCode(table, ti::kRowCount).isNull());
-    for (int row : {-1, ti::kRowCount}) {
-        QVERIFY(quven::RowBlock(table, row).isEmpty());
-    }
-    for (int n : {-1, 8}) {
-        QVERIFY(quven::SwitchBlock(table, n).isEmpty());
-        QVERIFY(quven::AxisBlock(table, n).isEmpty());
-    }
-}
-
-void TestTableCodes::decodeBlock_data() {
+void TableDecodeTest::decodeBlock_data() {
     QTest::addColumn<CodeSource>("source");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("block");
@@ -367,7 +147,7 @@ void TestTableCodes::decodeBlock_data() {
 }
 
 // Through decodeRowBlock and through the row kind's own decoder, with the same outcome.
-void TestTableCodes::decodeBlock() {
+void TableDecodeTest::decodeBlock() {
     QFETCH(CodeSource, source);
     QFETCH(int, row);
     QFETCH(QString, block);
@@ -387,7 +167,7 @@ void TestTableCodes::decodeBlock() {
     }
 }
 
-void TestTableCodes::decodeNeverClears_data() {
+void TableDecodeTest::decodeNeverClears_data() {
     QTest::addColumn<CodeSource>("source");
     QTest::addColumn<QString>("switches");
     QTest::addColumn<QString>("axes");
@@ -401,7 +181,7 @@ void TestTableCodes::decodeNeverClears_data() {
                                        << "";
 }
 
-void TestTableCodes::decodeNeverClears() {
+void TableDecodeTest::decodeNeverClears() {
     QFETCH(CodeSource, source);
     QFETCH(QString, switches);
     QFETCH(QString, axes);
@@ -421,7 +201,7 @@ void TestTableCodes::decodeNeverClears() {
     QCOMPARE(selectedOf(table), driveS);
 }
 
-void TestTableCodes::decodeOutsideTheTableDoesNothing() {
+void TableDecodeTest::decodeOutsideTheTableDoesNothing() {
     for (CodeSource source : {CodeSource::TableFile, CodeSource::Controller}) {
         DataTable table;
         for (int row : {-1, ti::kRowCount, INT_MIN, INT_MAX}) {
@@ -435,7 +215,7 @@ void TestTableCodes::decodeOutsideTheTableDoesNothing() {
     }
 }
 
-void TestTableCodes::decodeLimitStop_data() {
+void TableDecodeTest::decodeLimitStop_data() {
     QTest::addColumn<QChar>("action");
     QTest::addColumn<QChar>("scope");
     QTest::addColumn<QList<int>>("selected");
@@ -447,7 +227,7 @@ void TestTableCodes::decodeLimitStop_data() {
                                 << QList<int>{ti::SlowStop, ti::IndivStop};
 }
 
-void TestTableCodes::decodeLimitStop() {
+void TableDecodeTest::decodeLimitStop() {
     QFETCH(QChar, action);
     QFETCH(QChar, scope);
     QFETCH(QList<int>, selected);
@@ -457,7 +237,7 @@ void TestTableCodes::decodeLimitStop() {
     QVERIFY(checkedOf(table).isEmpty());
 }
 
-void TestTableCodes::roundTrip_data() {
+void TableDecodeTest::roundTrip_data() {
     QTest::addColumn<CodeSource>("source");
     QTest::addColumn<quint32>("seed");
     for (quint32 seed = 1; seed <= 20; ++seed) {
@@ -466,7 +246,7 @@ void TestTableCodes::roundTrip_data() {
     }
 }
 
-void TestTableCodes::roundTrip() {
+void TableDecodeTest::roundTrip() {
     QFETCH(CodeSource, source);
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
@@ -485,5 +265,5 @@ void TestTableCodes::roundTrip() {
     QCOMPARE(selectedOf(decoded), selectedOf(original));
 }
 
-QTEST_MAIN(TestTableCodes)
-#include "tst_table_codes.moc"
+QTEST_MAIN(TableDecodeTest)
+#include "tst_table_decode.moc"

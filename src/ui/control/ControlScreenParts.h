@@ -1,0 +1,24 @@
+#pragma once
+
+namespace quven {
+
+class ManualLine;
+class OperatorCommands;
+class PanelState;
+class ReceiveDisplay;
+class ScreenChange;
+class Session;
+class SessionControls;
+
+// The logic the control screen's widgets bind to.
+struct ControlScreenParts {
+    Session& session;
+    SessionControls& sessionControls;
+    ReceiveDisplay& receiveDisplay;
+    PanelState& panel;
+    OperatorCommands& commands;
+    ManualLine& manualLine;
+    ScreenChange& screenChange;
+};
+
+}  // namespace quven

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLatin1String>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "ui/kit/FixedLayout.h"
+
+// The controls the screens make from lines of their tables: captions and command buttons.
+namespace quven::kit {
+
+// A caption of a fixed size, in its parent's font.
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A plain-text caption in a font of its own and on a back colour, as wide as its text and one
+// line high.
+QLabel* fittedCaption(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                      QPoint at, const QColor& back);
+
+// A command button as a screen's table lists it.
+struct ButtonLook {
+    const char* name;
+    const char* caption;
+    const char* toolTip;  // "" for none
+    QColor colour;        // invalid for the system's button face
+};
+
+void applyButtonLook(QWidget* button, const ButtonLook& look);
+
+template <typename B>
+B* button(QWidget* parent, const ButtonLook& look, const QRect& geometry) {
+    auto* made =
+        place(new B(QLatin1String(look.caption), parent), QLatin1String(look.name), geometry);
+    applyButtonLook(made, look);
+    return made;
+}
+
+}  // namespace quven::kit

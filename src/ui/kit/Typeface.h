@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+// The console's lettering.
+namespace quven::kit {
+
+// A font put in the console's face: the Japanese P-gothic face the controller and its tools
+// print in where it is installed, any sans-serif otherwise. The data-table screen writes all its
+// text in it, the control screen its title.
+QFont inConsoleFace(QFont font);
+
+// The console's face at a point size.
+QFont face(qreal pointSize, bool bold = false);
+
+// A widget's own font, bold, and scaled from its point size.
+QFont bold(const QWidget* widget, qreal scale = 1.0);
+
+}  // namespace quven::kit
