@@ -5,6 +5,9 @@ namespace quven {
 TcpTransport::TcpTransport(QObject* parent) : LineTransport(parent) {
     tcpclient_.setObjectName(QStringLiteral("tcpclient"));
     connect(&tcpclient_, &QTcpSocket::readyRead, this, &LineTransport::received);
+    connect(&tcpclient_, &QTcpSocket::connected, this, &TcpTransport::connected);
+    connect(&tcpclient_, &QTcpSocket::errorOccurred, this,
+            [this] { Q_EMIT failed(tcpclient_.errorString()); });
 }
 
 bool TcpTransport::connectToController(const QString& host, int port) {

@@ -20,6 +20,13 @@ class TcpTransport : public LineTransport {
 
     QAbstractSocket::SocketState state() const { return tcpclient_.state(); }
 
+  Q_SIGNALS:
+    // The connection that connectToController started is up.
+    void connected();
+    // It could not be made (no such host, refused, ...), or an established one broke or was
+    // closed by the controller; the reason as the system gives it. Nothing is closed here.
+    void failed(const QString& reason);
+
   private:
     QTcpSocket tcpclient_;
 };

@@ -6,10 +6,6 @@
 
 namespace quven::sim {
 
-namespace {
-constexpr int kClockPeriodMs = 10;
-}
-
 QString printable(const QByteArray& bytes) {
     QString text;
     for (char c : bytes) {
@@ -74,11 +70,19 @@ bool SimServer::listen(const QHostAddress& address, quint16 port) {
         return false;
     }
     clock_.start();
-    clockTimer_.start(kClockPeriodMs);
+    if (ownClock_) {
+        clockTimer_.start(kClockPeriodMs);
+    }
     if (faults_.noticeEveryMs > 0) {
         noticeTimer_.start(faults_.noticeEveryMs);
     }
     return true;
+}
+
+void SimServer::close() {
+    server_.close();
+    clockTimer_.stop();
+    noticeTimer_.stop();
 }
 
 void SimServer::acceptClients() {

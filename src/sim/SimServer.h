@@ -25,11 +25,14 @@ class SimServer : public QObject {
   public:
     static constexpr int kMaxLine = 1024;
     static constexpr int kDefaultPort = 7777;
+    static constexpr int kClockPeriodMs = 10;
 
     SimServer(ControllerModel& model, const SimFaults& faults, QObject* parent = nullptr);
     ~SimServer() override;
 
     bool listen(const QHostAddress& address, quint16 port);
+    // Stops listening; a client being served stays.
+    void close();
     quint16 port() const { return server_.serverPort(); }
     QString errorString() const { return server_.errorString(); }
     bool hasClient() const { return !client_.isNull(); }
@@ -39,6 +42,12 @@ class SimServer : public QObject {
 
     // A line for the log of what comes and goes; none by default.
     void setLog(ReplyShaper::Log log);
+
+    // The model's clock. By default the server's own timer advances it every kClockPeriodMs
+    // while it listens. A plant of many servers in one process drives them all from one timer
+    // instead: it switches their own off before listen() and calls advanceClock() each tick.
+    void setOwnClock(bool own) { ownClock_ = own; }
+    void advanceClock() { tick(); }
 
   Q_SIGNALS:
     void clientConnected();
@@ -64,6 +73,7 @@ class SimServer : public QObject {
     bool discardingLongLine_ = false;
     int commandsHandled_ = 0;
     bool closing_ = false;
+    bool ownClock_ = true;
     QTimer clockTimer_;
     QElapsedTimer clock_;
     QTimer noticeTimer_;

@@ -1,17 +1,18 @@
 // quven-sim: a QUVEN-01 controller simulator on the network, for trying, training and testing
 // the console without hardware.
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
-#include "sim/ControllerModel.h"
-#include "sim/SimServer.h"
+#include "sim/SimPlant.h"
 
 namespace {
 
@@ -39,6 +40,18 @@ void quitOnSignals(QCoreApplication& app) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+}
+
+// Each controller takes a listening socket and one for its client: a large plant needs more
+// files open than a login's default soft limit, so the soft limit goes up to the hard one.
+void allowOpenFiles(int wanted) {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= rlim_t(wanted)) {
+        return;
+    }
+    limit.rlim_cur =
+        limit.rlim_max == RLIM_INFINITY ? rlim_t(wanted) : std::min(limit.rlim_max, rlim_t(wanted));
+    ::setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 struct Option {
@@ -77,8 +90,15 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("TCP port to listen on (default 7777; 0: any "
-                                                 "free port, printed at start)."),
+                                                 "free port, printed at start). With --count, "
+                                                 "the first of the controllers' ports."),
                                   QStringLiteral("n"), QStringLiteral("7777"));
+    const QCommandLineOption count(
+        QStringLiteral("count"),
+        QStringLiteral("Serve N independent controllers (1 to %1), each with its own table, on N "
+                       "consecutive ports from --port (default 1).")
+            .arg(quven::sim::SimPlant::kMaxCount),
+        QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption bind(QStringLiteral("bind"),
                                   QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                   QStringLiteral("address"), QStringLiteral("127.0.0.1"));
@@ -124,7 +144,7 @@ int main(int argc, char* argv[]) {
           QStringLiteral("byte")},
          &faults.oddByte},
     };
-    parser.addOptions({port, bind, verbose, noSrq, merge});
+    parser.addOptions({port, count, bind, verbose, noSrq, merge});
     for (const Option& entry : counts) {
         parser.addOption(entry.option);
     }
@@ -148,20 +168,37 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    quven::sim::ControllerModel model;
-    model.setServiceRequests(!parser.isSet(noSrq));
-    quven::sim::SimServer server(model, faults);
+    bool countOk = false;
+    const int controllers = parser.value(count).toInt(&countOk);
+    if (!countOk || controllers < 1 || controllers > quven::sim::SimPlant::kMaxCount) {
+        QTextStream(stderr) << "quven-sim: --count takes 1 to " << quven::sim::SimPlant::kMaxCount
+                            << '\n';
+        return 2;
+    }
+    if (portNumber > 0 && portNumber + controllers - 1 > 65535) {
+        QTextStream(stderr) << "quven-sim: " << controllers << " controllers from port "
+                            << portNumber << " would need ports above 65535\n";
+        return 2;
+    }
+    allowOpenFiles(2 * controllers + 64);
+
+    quven::sim::SimPlant plant(controllers, faults);
+    plant.setServiceRequests(!parser.isSet(noSrq));
     if (parser.isSet(verbose)) {
-        server.setLog(
+        plant.setLog(
             [](const QString& line) { QTextStream(stderr) << "quven-sim: " << line << '\n'; });
     }
-    if (!server.listen(address, static_cast<quint16>(portNumber))) {
-        QTextStream(stderr) << "quven-sim: cannot listen on " << address.toString() << ':'
-                            << portNumber << ": " << server.errorString() << '\n';
+    QString error;
+    if (!plant.listen(address, static_cast<quint16>(portNumber), &error)) {
+        QTextStream(stderr) << "quven-sim: " << error << '\n';
         return 1;
     }
-    QTextStream(stdout) << "quven-sim: listening on " << address.toString() << ':' << server.port()
-                        << Qt::endl;
+    QTextStream out(stdout);
+    out << "quven-sim: listening on " << address.toString() << ':' << plant.firstPort();
+    if (controllers > 1) {
+        out << '-' << plant.firstPort() + controllers - 1 << " (" << controllers << " controllers)";
+    }
+    out << Qt::endl;
     quitOnSignals(app);
     const int result = QCoreApplication::exec();
     QTextStream(stdout) << "quven-sim: stopped" << Qt::endl;

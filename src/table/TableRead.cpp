@@ -61,6 +61,21 @@ bool TableRead::tmrTokei_Timer() {
         return false;
     }
     ++tick_;
+    return step();
+}
+
+bool TableRead::advanceAfterReply() {
+    while (running() && !module_.ReplyPending && settleTicks_ == 0 &&
+           !channel_.failureMessageOpen()) {
+        if (step()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What a tick does once it is counted.
+bool TableRead::step() {
     if (module_.TableItemType >= kFinished) {
         const bool ended = running();
         tmrTokei_.setInterval(0);

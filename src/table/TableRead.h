@@ -34,6 +34,11 @@ class TableRead {
     void start();
     // One tick; true when it ended the read (every group asked).
     bool tmrTokei_Timer();
+    // Does at once what the next ticks would do once a reply has been handled: moves on to the
+    // next group when one is done and sends the next query, or ends the read. A wait for late
+    // answers is left to the ticks, and so are the time-outs. True when it ended the read. For
+    // a read paced by its replies rather than by the timer (the table tool's --read-pace 0).
+    bool advanceAfterReply();
     // A block that arrived while the data-table screen owns the replies. Applied only when the
     // read awaits a reply and the block can be that reply: not an "SRQ" notice, and, where the
     // reply repeats its query's name and row digit, the one awaited (a late reply to a query
@@ -44,6 +49,7 @@ class TableRead {
     QList<int> unreadItems() const;
 
   private:
+    bool step();
     bool awaitsReply() const;
     bool isReplyToAwaitedQuery(const QString& block) const;
     void applyAwaitedReply(const QString& block);
