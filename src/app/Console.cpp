@@ -1,5 +1,7 @@
 #include "app/Console.h"
 
+#include "app/LogRecorder.h"
+
 namespace quven {
 
 Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer::Mode timerMode)
@@ -11,6 +13,7 @@ Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer:
       commands(module, channel, panel, receiveDisplay),
       poll(module, channel, panel, receiveDisplay, manualLine, commands),
       screenChange(module, Timer2, messages),
+      linkHealth(module, timerMode),
       messages_(messages),
       timerMode_(timerMode) {
     QObject::connect(&channel, &CommandChannel::sendFailed, &session,
@@ -19,10 +22,15 @@ Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer:
     dispatcher.setControlBranch(&poll);
     QObject::connect(&dispatcher, &ReplyDispatcher::serviceRequestNoticed, &receiveDisplay,
                      &ReceiveDisplay::setText);
+    logrecorder::recordConsole(*this);
 }
 
 TableScreen::Links Console::tableLinks() {
     return {module, Timer2, channel, dispatcher, messages_, timerMode_};
+}
+
+void Console::recordTableScreen(TableScreen& screen) {
+    logrecorder::recordTableScreen(screen, log);
 }
 
 }  // namespace quven

@@ -15,9 +15,10 @@ constexpr int kAxisCount = 8;
 }  // namespace
 
 PollCycle::PollCycle(Module1& module, CommandChannel& channel, PanelState& panel,
-                     ReceiveDisplay& receiveDisplay, const ManualLine& manualLine,
-                     const OperatorCommands& commands)
-    : module_(module),
+                     ReceiveDisplay& receiveDisplay, ManualLine& manualLine,
+                     const OperatorCommands& commands, QObject* parent)
+    : QObject(parent),
+      module_(module),
       channel_(channel),
       panel_(panel),
       receiveDisplay_(receiveDisplay),
@@ -40,6 +41,9 @@ void PollCycle::Timer2_Timer() {
         serveScanRequest();
     }
     if (++module_.ReplyWaitTicks > kReplyTimeoutTicks) {
+        if (module_.ReplyPending) {
+            Q_EMIT replyTimedOut();
+        }
         if (module_.PollState >= pollstate::Manual) {
             module_.PollState = pollstate::Counter;  // a manual line is not asked again
         }
@@ -88,7 +92,7 @@ void PollCycle::sendNext() {
     if (module_.ManualCommandPending) {
         module_.PollState = pollstate::Manual;
         module_.ManualCommandPending = false;
-        channel_.SendCommand(commands::line(manualLine_.text()));
+        channel_.SendCommand(commands::line(manualLine_.commandToSend()), LineOrigin::ManualLine);
     } else if (module_.KeyRequest != 0) {
         const int key = module_.KeyRequest - 1;
         module_.KeyRequest = 0;
@@ -100,42 +104,46 @@ void PollCycle::sendNext() {
 
 // A keypad command takes the query slot; its reply is read as that of the current PollState.
 void PollCycle::sendKey(int key) {
+    constexpr LineOrigin keypad = LineOrigin::Keypad;
     if (key == PanelState::kNormalKey) {
-        channel_.SendCommand(commands::normalModeKey());
+        channel_.SendCommand(commands::normalModeKey(), keypad);
     } else if (key == PanelState::kFunctionKey) {
-        channel_.SendCommand(commands::functionModeKey());
+        channel_.SendCommand(commands::functionModeKey(), keypad);
     } else if (key >= 0 && key < kAxisCount) {
         if (panel_.keyLit(PanelState::kNormalKey)) {
-            channel_.SendCommand(panel_.keyLit(key) ? commands::axisReleaseKey(key)
-                                                    : commands::axisSelectKey(key));
+            channel_.SendCommand(
+                panel_.keyLit(key) ? commands::axisReleaseKey(key) : commands::axisSelectKey(key),
+                keypad);
         } else if (panel_.keyLit(PanelState::kFunctionKey)) {
-            channel_.SendCommand(commands::functionModeSelect(key));
+            channel_.SendCommand(commands::functionModeSelect(key), keypad);
         }
         // Before any mode reply neither mode key is lit: nothing to send for an axis key.
     }
 }
 
 void PollCycle::sendPollQuery() {
+    QString query;
     switch (module_.PollState) {
         case pollstate::Counter:
-            channel_.SendCommand(commands::counterQuery(module_.ModeLetter == QLatin1String("N"),
-                                                        module_.DisplayAxis));
+            query = commands::counterQuery(module_.ModeLetter == QLatin1String("N"),
+                                           module_.DisplayAxis);
             break;
         case pollstate::Mode:
-            channel_.SendCommand(commands::modeQuery());
+            query = commands::modeQuery();
             break;
         case pollstate::SpeedRange:
-            channel_.SendCommand(commands::speedRangeQuery());
+            query = commands::speedRangeQuery();
             break;
         case pollstate::LimitSwitches:
-            channel_.SendCommand(commands::limitSwitchQuery());
+            query = commands::limitSwitchQuery();
             break;
         case pollstate::Firmware:
-            channel_.SendCommand(commands::versionQuery());
+            query = commands::versionQuery();
             break;
         default:
-            break;  // no other state is ever set
+            return;  // no other state is ever set
     }
+    channel_.SendCommand(query, LineOrigin::StatusPoll);
 }
 
 // --- The replies ------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include "core/Module1.h"
@@ -18,17 +19,22 @@ class ReceiveDisplay;
 // awaited, sends the manual command, a keypad command or the next poll query. Replies come back
 // through the dispatcher and are read according to PollState, the state that chose the query;
 // their content is never matched against the query.
-class PollCycle : public ControlReplyBranch {
+class PollCycle : public QObject, public ControlReplyBranch {
+    Q_OBJECT
   public:
     // Ticks without a reply after which the wait is dropped and the query asked again.
     static constexpr int kReplyTimeoutTicks = 3;
 
     PollCycle(Module1& module, CommandChannel& channel, PanelState& panel,
-              ReceiveDisplay& receiveDisplay, const ManualLine& manualLine,
-              const OperatorCommands& commands);
+              ReceiveDisplay& receiveDisplay, ManualLine& manualLine,
+              const OperatorCommands& commands, QObject* parent = nullptr);
 
     void Timer2_Timer();
     void handleControlReply(const QString& block) override;
+
+  Q_SIGNALS:
+    // The awaited reply did not come within kReplyTimeoutTicks: the wait is dropped.
+    void replyTimedOut();
 
   private:
     bool serveBypassRequest();
@@ -46,7 +52,7 @@ class PollCycle : public ControlReplyBranch {
     CommandChannel& channel_;
     PanelState& panel_;
     ReceiveDisplay& receiveDisplay_;
-    const ManualLine& manualLine_;
+    ManualLine& manualLine_;
     const OperatorCommands& commands_;
 };
 

@@ -228,6 +228,36 @@ QString visibleText(const QString& text) {
     return shown;
 }
 
+QString escapedText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+            case u'\r':
+                shown += QLatin1String("\\r");
+                break;
+            case u'\n':
+                shown += QLatin1String("\\n");
+                break;
+            case u'\t':
+                shown += QLatin1String("\\t");
+                break;
+            case u'\\':
+                shown += QLatin1String("\\\\");
+                break;
+            default:
+                if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
+                    shown += QLatin1String("\\x") +
+                             QStringLiteral("%1").arg(int(u), 2, 16, QLatin1Char('0')).toUpper();
+                } else {
+                    shown += c;
+                }
+        }
+    }
+    return shown;
+}
+
 QString oneLineValue(const QString& text) {
     qsizetype end = 0;
     while (end < text.size() && text.at(end) != QLatin1Char('\r') &&

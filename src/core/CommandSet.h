@@ -85,6 +85,10 @@ QString withoutLeadingNoise(const QString& block);
 QString visibleText(const QString& text);
 // A value for a one-line display or box: the text up to its first CR or LF, then visibleText.
 QString oneLineValue(const QString& text);
+// Text as the communication log shows it, always on one line: CR, LF and tab as "\r", "\n"
+// and "\t", a backslash as "\\" (so that what the controller sent can be told from the marks),
+// and every other control character and DEL as "\xHH"; everything else as it is.
+QString escapedText(const QString& text);
 
 // The "SRQ" notice: a block containing "SRQ" anywhere (case-sensitive).
 bool isServiceRequest(const QString& block);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/CommandSet.h"
 #include "core/MessageSeam.h"
 #include "link/LineTransport.h"
 #include "link/ReplyDispatcher.h"
@@ -18,13 +19,19 @@ CommandChannel::CommandChannel(Module1& module, LineTransport& transport, Messag
     connect(&transport_, &LineTransport::received, this, &CommandChannel::tcpclient_DataArrival);
 }
 
-void CommandChannel::SendCommand(const QString& line) {
+void CommandChannel::SendCommand(const QString& line, LineOrigin origin) {
     if (failureMessageOpen_) {
         return;
     }
+    if (awaitsAnswer(origin)) {
+        awaitedOrigin_ = origin;
+        awaitedLine_ = line;
+    }
     if (transport_.send(line.toLatin1())) {
+        Q_EMIT lineSent(line, origin);
         return;
     }
+    Q_EMIT lineRefused(line, origin);
     failureMessageOpen_ = true;
     messages_.show({QStringLiteral("Not connected !"), QStringLiteral("QUVEN"), MessageIcon::None});
     failureMessageOpen_ = false;
@@ -37,10 +44,22 @@ void CommandChannel::tcpclient_DataArrival() {
     if (buffer.endsWith(QLatin1Char('\n'))) {
         // Taken out before it is handed on, so text that arrives while the block is being
         // handled starts a block of its own.
-        dispatcher_.DispatchReply(std::exchange(buffer, QString()));
+        const QString block = std::exchange(buffer, QString());
+        Q_EMIT blockReceived(block, originOf(block));
+        dispatcher_.DispatchReply(block);
     } else if (buffer.size() > kReceiveLimit) {
+        Q_EMIT receivedTextDropped(int(buffer.size()));
         buffer.clear();
     }
+}
+
+// A block is the answer to the waiting query unless it is the controller's notice, which no
+// reader takes as an answer; with nothing waiting it answers nothing.
+LineOrigin CommandChannel::originOf(const QString& block) const {
+    if (!module_.ReplyPending || commands::isServiceRequest(block)) {
+        return LineOrigin::Unasked;
+    }
+    return awaitedOrigin_;
 }
 
 }  // namespace quven

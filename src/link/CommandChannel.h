@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/Module1.h"
+#include "link/LineOrigin.h"
 
 namespace quven {
 
@@ -27,8 +28,9 @@ class CommandChannel : public QObject {
 
     // Sends one complete line (command text and CR LF, built by the caller). When no
     // established connection takes it, the operator is told "Not connected !" and, once the
-    // box is closed, sendFailed() lets the session drop itself.
-    void SendCommand(const QString& line);
+    // box is closed, sendFailed() lets the session drop itself. The origin names the sender;
+    // a block received while its answer is awaited is told with the same origin.
+    void SendCommand(const QString& line, LineOrigin origin = LineOrigin::Blind);
 
     // The socket's data-arrival handler.
     void tcpclient_DataArrival();
@@ -37,15 +39,29 @@ class CommandChannel : public QObject {
     // is sent in that time, so one failure gives one message.
     bool failureMessageOpen() const { return failureMessageOpen_; }
 
+    // The last line sent by a sender that waits for an answer.
+    QString awaitedLine() const { return awaitedLine_; }
+
   Q_SIGNALS:
     void sendFailed();
+    // The traffic, for whoever keeps a record of it. A line the transport took; a line no
+    // connection took (before the operator is told); a whole block before it is handed on,
+    // with the origin of the query it answers, or Unasked; text dropped for want of a LF.
+    void lineSent(const QString& line, quven::LineOrigin origin);
+    void lineRefused(const QString& line, quven::LineOrigin origin);
+    void blockReceived(const QString& block, quven::LineOrigin origin);
+    void receivedTextDropped(int characters);
 
   private:
+    LineOrigin originOf(const QString& block) const;
+
     Module1& module_;
     LineTransport& transport_;
     MessageSeam& messages_;
     ReplyDispatcher& dispatcher_;
     bool failureMessageOpen_ = false;
+    LineOrigin awaitedOrigin_ = LineOrigin::Unasked;
+    QString awaitedLine_;
 };
 
 }  // namespace quven

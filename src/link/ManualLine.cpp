@@ -32,10 +32,36 @@ void ManualLine::setText(const QString& text, int caret) {
     if (text == text_) {
         return;
     }
+    if (!recalling_) {
+        history_.stopBrowsing();
+    }
     text_ = text;
     caret_ = std::clamp(caret, 0, int(text_.size()));
     Q_EMIT changed(text_, caret_);
     Text2_Change();
+}
+
+QString ManualLine::commandToSend() {
+    history_.add(text_);
+    return text_;
+}
+
+void ManualLine::recallOlder() {
+    recall(history_.older(text_));
+}
+
+void ManualLine::recallNewer() {
+    recall(history_.newer());
+}
+
+// A recalled line is a change of the box like any other: the change rule runs on it.
+void ManualLine::recall(const std::optional<QString>& line) {
+    if (!line) {
+        return;
+    }
+    recalling_ = true;
+    setText(*line, int(line->size()));
+    recalling_ = false;
 }
 
 void ManualLine::Text2_Change() {

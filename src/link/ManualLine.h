@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/Module1.h"
+#include "link/ManualHistory.h"
 
 namespace quven {
 
@@ -28,17 +29,27 @@ class ManualLine : public QObject {
     // pasted lines are all joined into one and the command is marked once.
     void setText(const QString& text, int caret);
 
+    // The command as it goes out now (the box keeps it); it joins the history.
+    QString commandToSend();
+    // Up and Down in the box: the lines sent before, as if the operator had typed them.
+    void recallOlder();
+    void recallNewer();
+    const ManualHistory& history() const { return history_; }
+
   Q_SIGNALS:
     // The box's content as the rule left it; the widget follows.
     void changed(const QString& text, int caret);
 
   private:
     void Text2_Change();
+    void recall(const std::optional<QString>& line);
 
     Module1& module_;
     MessageSeam& messages_;
     QString text_;
     int caret_ = 0;
+    ManualHistory history_;
+    bool recalling_ = false;
 };
 
 }  // namespace quven

@@ -32,6 +32,7 @@ void Session::Connect_Click() {
         controls_.setConnectCaption(QStringLiteral("Connect"));
         controls_.setSessionLit(false);
         controls_.setLabels(QStringLiteral("Host Name "), QStringLiteral("Port No. "));
+        Q_EMIT sessionClosed();
         return;
     }
     if (!form_) {
@@ -91,6 +92,7 @@ bool Session::connectSequence() {
     module_.ReplyWaitTicks = 0;
     module_.ReplyPending = false;
     showSessionOpen();
+    Q_EMIT sessionOpened(module_.HostName, module_.PortNo);
     form_->hide();
     if (!historySaved) {
         tellHistoryNotSaved(historyError);
@@ -118,6 +120,7 @@ void Session::showSessionOpen() {
 }
 
 void Session::failConnect() {
+    Q_EMIT connectRefused(form_->hostText(), form_->portText());
     messages_.show(
         {QStringLiteral("Wrong port number !"), QStringLiteral("QUVEN"), MessageIcon::None});
     transport_.close();
@@ -161,6 +164,7 @@ void Session::dropAfterFailedSend() {
     timer2_.setInterval(0);
     controls_.setSessionLit(false);
     controls_.setConnectCaption(QStringLiteral("Connect"));
+    Q_EMIT sessionDropped();
 }
 
 }  // namespace quven

@@ -56,6 +56,11 @@ class Session : public QObject {
     void connectDialogModelCreated(quven::ConnectDialogModel* form);
     void connectDialogModelDiscarded();
     void endProgram();
+    // The session's course, for the communication log and the link lamp.
+    void sessionOpened(const QString& host, int port);
+    void connectRefused(const QString& host, const QString& port);
+    void sessionClosed();   // by "Disconnect"
+    void sessionDropped();  // after a send found no connection
 
   private:
     void createConnectDialogModel();

@@ -10,11 +10,53 @@ namespace {
 
 const QString kUp = QStringLiteral("..");
 
+// File systems that never hold an operator's files.
+const QStringList kSystemTypes = {
+    QStringLiteral("proc"),       QStringLiteral("sysfs"),       QStringLiteral("devtmpfs"),
+    QStringLiteral("devpts"),     QStringLiteral("cgroup"),      QStringLiteral("cgroup2"),
+    QStringLiteral("securityfs"), QStringLiteral("debugfs"),     QStringLiteral("tracefs"),
+    QStringLiteral("pstore"),     QStringLiteral("bpf"),         QStringLiteral("configfs"),
+    QStringLiteral("fusectl"),    QStringLiteral("mqueue"),      QStringLiteral("hugetlbfs"),
+    QStringLiteral("autofs"),     QStringLiteral("binfmt_misc"), QStringLiteral("efivarfs"),
+    QStringLiteral("rpc_pipefs"), QStringLiteral("nsfs"),        QStringLiteral("selinuxfs"),
+    QStringLiteral("nfsd"),       QStringLiteral("squashfs"),    QStringLiteral("overlay"),
+};
+// File systems in memory: a scratch place of the system's, unless mounted where media go.
+const QStringList kMemoryTypes = {QStringLiteral("tmpfs"), QStringLiteral("ramfs")};
+const QStringList kMediaPlaces = {QStringLiteral("/media"), QStringLiteral("/mnt"),
+                                  QStringLiteral("/run/media")};
+const QStringList kSystemPlaces = {
+    QStringLiteral("/proc"), QStringLiteral("/sys"),      QStringLiteral("/dev"),
+    QStringLiteral("/run"),  QStringLiteral("/boot"),     QStringLiteral("/efi"),
+    QStringLiteral("/snap"), QStringLiteral("/var/snap"), QStringLiteral("/var/lib"),
+    QStringLiteral("/usr"),  QStringLiteral("/etc"),      QStringLiteral("/tmp"),
+};
+
 QString nativeClean(const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(path));
 }
 
-// The drive a path lies on: the root of the longest mounted volume that holds it.
+bool liesIn(const QString& root, const QStringList& places) {
+    const QString path = QDir::fromNativeSeparators(root);
+    for (const QString& place : places) {
+        if (path == place || path.startsWith(place + QLatin1Char('/'))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool holdsData(const MountedVolume& volume) {
+    if (kSystemTypes.contains(volume.type)) {
+        return false;
+    }
+    if (liesIn(volume.root, kMediaPlaces)) {
+        return true;
+    }
+    return !kMemoryTypes.contains(volume.type) && !liesIn(volume.root, kSystemPlaces);
+}
+
+// The drive a path lies on: the root of the longest drive that holds it.
 QString driveOf(const QString& path, const QStringList& drives) {
     QString best;
     const QString canonical = QDir::fromNativeSeparators(path);
@@ -32,25 +74,41 @@ QString driveOf(const QString& path, const QStringList& drives) {
 
 }  // namespace
 
+QStringList pickableDrives(const QStringList& roots, const QString& home,
+                           const QList<MountedVolume>& volumes) {
+    QStringList list = roots;
+    if (!home.isEmpty()) {
+        list.append(home);
+    }
+    for (const MountedVolume& volume : volumes) {
+        if (holdsData(volume)) {
+            list.append(volume.root);
+        }
+    }
+    list.removeDuplicates();
+    list.sort();
+    return list;
+}
+
 FileLists::FileLists(const QString& pattern, QObject* parent) : QObject(parent), pattern_(pattern) {
     setDirectory(QDir::currentPath());
 }
 
+// A volume whose root is not a folder (a file mounted over another, as containers do with
+// their /etc/hosts) is no drive.
 QStringList FileLists::drives() const {
-    QStringList list;
+    QStringList roots;
     for (const QFileInfo& root : QDir::drives()) {
-        list.append(nativeClean(root.absoluteFilePath()));
+        roots.append(nativeClean(root.absoluteFilePath()));
     }
+    QList<MountedVolume> volumes;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady()) {
-            const QString root = nativeClean(volume.rootPath());
-            if (!list.contains(root)) {
-                list.append(root);
-            }
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir()) {
+            volumes.append(
+                {nativeClean(volume.rootPath()), QString::fromLatin1(volume.fileSystemType())});
         }
     }
-    list.sort();
-    return list;
+    return pickableDrives(roots, nativeClean(QDir::homePath()), volumes);
 }
 
 void FileLists::setDrive(const QString& drive) {
@@ -83,7 +141,9 @@ void FileLists::setDirectory(const QString& path) {
 
 void FileLists::refresh() {
     const QDir dir(directory_);
-    folders_ = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // Hidden folders too: a way back into one the operator went up from.
+    folders_ = dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDir::Name | QDir::IgnoreCase);
     if (!dir.isRoot()) {
         folders_.prepend(kUp);
     }

@@ -98,7 +98,7 @@ bool TableRead::step() {
         return false;
     }
     const int row = module_.TableItemIndex;
-    channel_.SendCommand(query());
+    channel_.SendCommand(query(), LineOrigin::TableRead);
     const int asked = item(module_.TableItemType, row);
     if (asked != askedItem_) {
         askedItem_ = asked;
@@ -120,6 +120,9 @@ bool TableRead::step() {
 // kAttempts times is the rest of its group skipped. The wait is dropped either way, so that one
 // missing reply does not end the whole read; after the limit stop there is nothing left to ask.
 void TableRead::timeOut() {
+    if (onTimeOut_) {
+        onTimeOut_(query(), attempt_ >= kAttempts);
+    }
     readWaitTicks_ = 0;
     module_.ReplyPending = false;
     if (attempt_ < kAttempts) {

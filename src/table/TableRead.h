@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "core/Module1.h"
 #include "table/TableItems.h"
@@ -48,6 +49,10 @@ class TableRead {
     // The items (tableitems) the read started last has not read, in transfer order.
     QList<int> unreadItems() const;
 
+    // Told of every time-out: the query left unanswered, and whether its group is given up.
+    using TimeOutObserver = std::function<void(const QString& query, bool givenUp)>;
+    void setTimeOutObserver(TimeOutObserver observer) { onTimeOut_ = std::move(observer); }
+
   private:
     bool step();
     bool awaitsReply() const;
@@ -62,7 +67,8 @@ class TableRead {
     IntervalTimer& tmrTokei_;
     TransferStatus& status_;
     int readWaitTicks_ = 0;
-    static constexpr int kSettleMarginTicks = 2;
+    // Late answers are let in for as long as a time-out lasts after the asks were spread out.
+    static constexpr int kSettleMarginTicks = kTimeoutTicks + 1;
 
     int tick_ = 0;
     int askedItem_ = -1;  // the item (tableitems) asked last, until it is answered or given up
@@ -71,6 +77,7 @@ class TableRead {
     int lastAskTick_ = 0;
     int settleTicks_ = 0;  // ticks to wait for late answers before the next query
     std::array<bool, tableitems::kCount> itemRead_{};
+    TimeOutObserver onTimeOut_;
 };
 
 }  // namespace quven

@@ -32,6 +32,8 @@ TableScreen::TableScreen(const Links& links, QObject* parent)
     connect(&tmrWrite, &IntervalTimer::timeout, this, &TableScreen::tmrWrite_Timer);
     // A transfer whose command found no connection ends there: one message, not one a tick.
     connect(&channel_, &CommandChannel::sendFailed, this, &TableScreen::stopTransfers);
+    read_.setTimeOutObserver(
+        [this](const QString& query, bool givenUp) { Q_EMIT readTimedOut(query, givenUp); });
 }
 
 TableScreen::~TableScreen() {
@@ -57,6 +59,7 @@ void TableScreen::cmdDataRead_Click() {
     }
     cmdDataClear_Click();
     read_.start();
+    Q_EMIT readStarted();
 }
 
 void TableScreen::cmdDataWrite_Click() {
@@ -69,6 +72,7 @@ void TableScreen::cmdDataWrite_Click() {
         return;
     }
     write_.start();
+    Q_EMIT writeStarted();
 }
 
 // Empty fields are written as zeros, and a field the last read could not read holds nothing the
@@ -130,7 +134,12 @@ void TableScreen::Command2_Click() {
 
 void TableScreen::stopTransfers() {
     stopRead();
+    const bool writing = write_.running();
     tmrWrite.setInterval(0);
+    if (writing) {
+        writeStoppedInTick_ = true;
+        Q_EMIT writeStopped();
+    }
 }
 
 void TableScreen::stopRead() {
@@ -153,6 +162,11 @@ void TableScreen::tmrTokei_Timer() {
 void TableScreen::readEnded(bool finished) {
     const QList<int> items = read_.unreadItems();
     unread.mark(items);
+    if (finished) {
+        Q_EMIT readFinished(int(items.size()));
+    } else {
+        Q_EMIT readStopped(int(items.size()));
+    }
     if (!finished || items.isEmpty()) {
         return;
     }
@@ -169,7 +183,12 @@ void TableScreen::readEnded(bool finished) {
 }
 
 void TableScreen::tmrWrite_Timer() {
+    const bool writing = write_.running();
+    writeStoppedInTick_ = false;  // a send failure stops the write inside the tick
     write_.tmrWrite_Timer();
+    if (writing && !write_.running() && !writeStoppedInTick_) {
+        Q_EMIT writeFinished();
+    }
 }
 
 bool TableScreen::ApplyTableReply(const QString& block) {

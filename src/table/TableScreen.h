@@ -69,6 +69,16 @@ class TableScreen : public QObject, public TableReplyBranch {
   Q_SIGNALS:
     void hideRequested();
     void fileNameChanged(const QString& name);
+    // The transfers' course, for the communication log. A read that finished with items unread
+    // is incomplete; a stopped one was ended by R/W Stop, by leaving the screen or by a lost
+    // connection.
+    void readStarted();
+    void readFinished(int unreadItems);
+    void readStopped(int unreadItems);
+    void readTimedOut(const QString& query, bool groupGivenUp);
+    void writeStarted();
+    void writeFinished();
+    void writeStopped();
 
   private:
     bool refuseWhileOtherTransferRuns(bool otherRuns, const QString& what);
@@ -87,6 +97,7 @@ class TableScreen : public QObject, public TableReplyBranch {
     TableRead read_;
     TableWrite write_;
     QString fileName_;
+    bool writeStoppedInTick_ = false;
 };
 
 }  // namespace quven

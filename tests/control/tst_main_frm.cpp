@@ -40,9 +40,11 @@ class MainFrmTest : public QObject {
         Screen screen;
         QCOMPARE(screen.main.windowTitle(), QStringLiteral("Control via Telnet"));
         const QList<QAction*> menu = screen.main.menuBar()->actions();
-        QCOMPARE(menu.size(), 1);
+        QCOMPARE(menu.size(), 2);
         QCOMPARE(menu.first()->text(), QStringLiteral("&About"));
         QCOMPARE(menu.first()->objectName(), QStringLiteral("Menu_About"));
+        QCOMPARE(menu.last()->text(), QStringLiteral("&Log"));
+        QCOMPARE(menu.last()->objectName(), QStringLiteral("Menu_Log"));
 
         // Name | caption | tooltip.
         const QString controls = QStringLiteral(R"(lbl0|QUVEN-01|
@@ -90,7 +92,8 @@ Label21|Receive Data|
 Command2|CLR|
 Label8|Host Name|
 Label9|Port No.|
-Label13|Firmware version|)");
+Label13|Firmware version|
+LinkCaption|LINK|LINK: no session)");
         QCOMPARE(widgetprobe::captionsMismatch(screen.main, controls), QString());
         for (const char* name : {"lbl0", "Label1", "Label2_0", "Label2_1", "Label3", "Command6"}) {
             QVERIFY2(screen.find(QLatin1String(name))->font().bold(), name);
@@ -152,7 +155,7 @@ Label13|Firmware version|)");
                      rightOf({"Line4", "Connect", "SetupPb", "Text1_0", "Ctr_4", "Ctr_5", "Ctr_6",
                               "Frame1", "Line2"}) +
                      rightOf({"Command1", "Text2", "Label19", "Command2"}) +
-                     rightOf({"Label8", "Label9", "Label13"}),
+                     rightOf({"Label8", "Label9", "Label13", "LinkLamp", "LinkCaption"}),
                  QString());
         QCOMPARE(below({"Label7", "Command6", "Command7", "Line5"}) +
                      below({"Option1_0", "Option1_3", "Option1_2", "Option1_1"}) +
@@ -324,6 +327,16 @@ Label13|Firmware version|)");
         QCOMPARE(box->textCursor().position(), 11);
         QCOMPARE(screen.console.manualLine.text(), QStringLiteral("VER?LS?SPD?"));
         QVERIFY(screen.messages.shown.isEmpty());
+
+        // Once sent, Up brings the line back, and Down what was typed after it.
+        screen.console.poll.Timer2_Timer();
+        QTest::keyClicks(box, QStringLiteral("X"));
+        QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(box->toPlainText(), QStringLiteral("VER?LS?SPD?"));
+        QCOMPARE(box->textCursor().position(), 11);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->toPlainText(), QStringLiteral("VER?LS?SPD?X"));
+        QCOMPARE(screen.transport.sent, QByteArrayList{"VER?LS?SPD?\r\n"});
     }
 
     void withoutASession() {

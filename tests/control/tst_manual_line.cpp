@@ -12,6 +12,8 @@ class ManualLineTest : public QObject {
     void enterJoinsAndMarksTheLine_data();
     void enterJoinsAndMarksTheLine();
     void typingWithoutSessionIsToldEveryTime();
+    void upAndDownStepThroughTheLinesSent();
+    void historyKeepsTheLastFiftyLines();
 };
 
 void ManualLineTest::enterJoinsAndMarksTheLine_data() {
@@ -80,6 +82,69 @@ void ManualLineTest::typingWithoutSessionIsToldEveryTime() {
     QCOMPARE(line.text(), QStringLiteral("VER?"));
     QVERIFY(f.console.module.ManualCommandPending);
     QCOMPARE(f.messages.shown.size(), 3);
+}
+
+namespace {
+// Types the line and presses Enter, and lets the poll tick send it.
+void send(ConsoleFixture& f, const QString& line) {
+    f.console.manualLine.setText(line + QStringLiteral("\r\n"), int(line.size()) + 2);
+    f.console.module.ReplyPending = false;
+    f.console.poll.Timer2_Timer();
+}
+}  // namespace
+
+void ManualLineTest::upAndDownStepThroughTheLinesSent() {
+    ConsoleFixture f(ConsoleFixture::Readers::Console);
+    ManualLine& line = f.console.manualLine;
+    markConnected(f);
+    for (const char* sent : {"VER?", "MODE?", "MODE?", "LS?", "VER?"}) {
+        send(f, QLatin1String(sent));
+    }
+    // Typed but not sent: not a line of the history, but the draft that Down gives back.
+    line.setText(QStringLiteral("NCN"), 3);
+    QCOMPARE(line.history().lines(), (QStringList{"VER?", "MODE?", "LS?", "VER?"}));
+
+    QStringList seen;
+    const auto press = [&line, &seen](void (ManualLine::*key)()) {
+        (line.*key)();
+        seen.append(line.text() + QLatin1Char('|') + QString::number(line.caret()));
+    };
+    for (int i = 0; i < 5; ++i) {
+        press(&ManualLine::recallOlder);  // the oldest stays once reached
+    }
+    for (int i = 0; i < 5; ++i) {
+        press(&ManualLine::recallNewer);  // past the newest: the draft, then nothing more
+    }
+    QCOMPARE(seen, (QStringList{"VER?|4", "LS?|3", "MODE?|5", "VER?|4", "VER?|4", "MODE?|5",
+                                "LS?|3", "VER?|4", "NCN|3", "NCN|3"}));
+
+    // Recalled and sent again, a line that repeats the newest is not kept twice; and a recalled
+    // line is a change like any other: with no session it is refused as typing is.
+    line.recallOlder();
+    line.recallOlder();
+    send(f, line.text());
+    QCOMPARE(line.history().lines(), (QStringList{"VER?", "MODE?", "LS?", "VER?", "LS?"}));
+    QVERIFY(f.messages.shown.isEmpty());
+    f.console.module.Connected = false;
+    line.recallOlder();
+    QCOMPARE(line.text(), QStringLiteral("LS?"));
+    line.recallOlder();
+    QCOMPARE(line.text(), QStringLiteral("VER?"));
+    QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("Not connected !")});
+}
+
+void ManualLineTest::historyKeepsTheLastFiftyLines() {
+    ConsoleFixture f(ConsoleFixture::Readers::Console);
+    markConnected(f);
+    for (int i = 0; i < ManualHistory::kLength + 5; ++i) {
+        send(f, QStringLiteral("PRS+%1").arg(i, 7, 10, QLatin1Char('0')));
+    }
+    send(f, QString());  // an empty line goes out, but there is nothing to recall in it
+    const QStringList lines = f.console.manualLine.history().lines();
+    QCOMPARE(lines.size(), ManualHistory::kLength);
+    QCOMPARE(lines.first(), QStringLiteral("PRS+0000005"));
+    QCOMPARE(lines.last(), QStringLiteral("PRS+0000054"));
+    QCOMPARE(f.transport.sent.size(), ManualHistory::kLength + 6);
 }
 
 QTEST_GUILESS_MAIN(ManualLineTest)

@@ -1,13 +1,18 @@
 // Takes the documentation's pictures: the control screen, connected to the in-process simulator
-// on 127.0.0.1, polling, with a scan running and a manual command's reply; then the data-table
-// screen after it has read the simulator's table and saved it to a file.
+// on 127.0.0.1, polling, with a scan running and a manual command's reply; the communication log
+// with the status poll hidden; the data-table screen after it has read the simulator's table and
+// saved it to a file; and the control screen once the simulator has stopped answering, its link
+// lamp amber and its displays dimmed.
 // Usage: take_screenshots <control-screen.png> <table-screen.png>
+//                         [<communication-log.png> <control-screen-no-answer.png>]
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +40,23 @@ W& control(QWidget* window, const char* name) {
     return *widget;
 }
 
+bool save(QWidget& window, const QString& path) {
+    if (!window.grab().save(path, "PNG")) {
+        QTextStream(stderr) << "take_screenshots: cannot write " << path << "\n";
+        return false;
+    }
+    QTextStream(stdout) << "wrote " << path << "\n";
+    return true;
+}
+
+void openLog(quven::MainFrm& main) {
+    for (QAction* action : main.menuBar()->actions()) {
+        if (action->objectName() == QLatin1String("Menu_Log")) {
+            action->trigger();
+        }
+    }
+}
+
 // Lets the console and the simulator run for a while.
 void runFor(int milliseconds) {
     QElapsedTimer clock;
@@ -48,12 +70,19 @@ void runFor(int milliseconds) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        QTextStream(stderr) << "usage: take_screenshots <control-screen.png> <table-screen.png>\n";
+    if (argc != 3 && argc != 5) {
+        QTextStream(stderr) << "usage: take_screenshots <control-screen.png> <table-screen.png> "
+                               "[<communication-log.png> <control-screen-no-answer.png>]\n";
         return 2;
     }
-    const QString output = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1]));
-    const QString tableOutput = QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2]));
+    const auto outputPath = [argv](int index) {
+        return QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[index]));
+    };
+    const QString output = outputPath(1);
+    const QString tableOutput = outputPath(2);
+    const bool logToo = argc == 5;
+    const QString logOutput = logToo ? outputPath(3) : QString();
+    const QString noAnswerOutput = logToo ? outputPath(4) : QString();
     QApplication::setQuitOnLastWindowClosed(false);
     quven::useConsoleStyle(application);
 
@@ -90,7 +119,15 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(dialog->connectButton(), Qt::LeftButton);
     runFor(600);
 
-    // A scan in the plus direction, so that the counter moves, and one manual query.
+    // A scan in the plus direction, so that the counter moves, and one manual query, with the
+    // communication log open beside.
+    quven::LogFrm* log = nullptr;
+    if (logToo) {
+        openLog(main);
+        log = windows.logFrm();
+        log->move(main.frameGeometry().topRight() + QPoint(20, 0));
+        runFor(300);
+    }
     QTest::mouseClick(&control<QRadioButton>(&main, "Option1_0"), Qt::LeftButton);
     QTest::mouseClick(&control<QPushButton>(&main, "Ctr_5"), Qt::LeftButton);
     auto& manual = control<QPlainTextEdit>(&main, "Text2");
@@ -104,11 +141,27 @@ int main(int argc, char* argv[]) {
                             << messages.texts().join(QStringLiteral(" / ")) << "\n";
         return 1;
     }
-    if (!main.grab().save(output, "PNG")) {
-        QTextStream(stderr) << "take_screenshots: cannot write " << output << "\n";
+    if (!save(main, output)) {
         return 1;
     }
-    QTextStream(stdout) << "wrote " << output << "\n";
+    if (log != nullptr) {
+        // The operator's own traffic among the controller's notices, the poll hidden.
+        sim.server.setFaults(withFaults([](quven::sim::SimFaults& f) { f.noticeEveryMs = 450; }));
+        QTest::mouseClick(&control<QCheckBox>(log, "LogHidePoll"), Qt::LeftButton);
+        manual.selectAll();
+        QTest::keyClicks(&manual, QStringLiteral("MODE?"));
+        QTest::keyClick(&manual, Qt::Key_Return);
+        runFor(300);
+        QTest::mouseClick(&control<QPushButton>(&main, "Command3_1"), Qt::LeftButton);
+        runFor(400);
+        QTest::mouseClick(&control<QPushButton>(&main, "Ctr_6"), Qt::LeftButton);
+        runFor(500);
+        sim.server.setFaults({});
+        runFor(200);
+        if (!save(*log, logOutput)) {
+            return 1;
+        }
+    }
 
     // The data-table screen, filled by a read from the simulator.
     QTest::mouseClick(&control<QPushButton>(&main, "SetupPb"), Qt::LeftButton);
@@ -141,13 +194,22 @@ int main(int argc, char* argv[]) {
                             << messages.texts().join(QStringLiteral(" / ")) << "\n";
         return 1;
     }
-    if (!setup->grab().save(tableOutput, "PNG")) {
-        QTextStream(stderr) << "take_screenshots: cannot write " << tableOutput << "\n";
+    if (!save(*setup, tableOutput)) {
         return 1;
     }
-    QTextStream(stdout) << "wrote " << tableOutput << "\n";
     QTest::mouseClick(&control<QPushButton>(setup, "Command1"), Qt::LeftButton);
     runFor(200);
+
+    // The simulator stops answering, the connection stays: after a second the lamp is amber.
+    if (logToo) {
+        sim.server.setFaults(withFaults([](quven::sim::SimFaults& f) { f.dropEvery = 1; }));
+        runFor(1500);
+        if (!save(main, noAnswerOutput)) {
+            return 1;
+        }
+        sim.server.setFaults({});
+        runFor(300);
+    }
 
     // Leave as the operator would: disconnect, then quit.
     QTest::mouseClick(&control<QPushButton>(&main, "Connect"), Qt::LeftButton);

@@ -48,4 +48,9 @@ QString caption(QWidget* widget);
 // an empty string.
 QString captionsMismatch(QWidget& root, const QString& rows);
 
+// The same for controls that a screen reader calls by words of their own rather than by their
+// name (tst_accessible_names hears those): each control of that name shows that caption and
+// tooltip.
+QString shownMismatch(QWidget& root, const QString& rows);
+
 }  // namespace widgetprobe

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -10,6 +12,7 @@
 #include "ScratchFolder.h"
 #include "WidgetProbe.h"
 #include "WindowedConsole.h"
+#include "core/Version.h"
 #include "link/TcpTransport.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/WidgetLook.h"
@@ -47,6 +50,8 @@ class MainWindowTest : public QObject {
     void initTestCase();
     void startsWithTheSessionControls();
     void connectsDisconnectsAndRemembersTheHost();
+    void aboutNamesTheVersion();
+    void versionIsPrintedWithoutADisplay();
 };
 
 void MainWindowTest::initTestCase() {
@@ -72,8 +77,9 @@ void MainWindowTest::startsWithTheSessionControls() {
     QCOMPARE(control<QLabel>(&main, "Label13")->text(), QStringLiteral("Firmware version"));
     QCOMPARE(backColour(control<QLabel>(&main, "Label19")), colours::LightCyan);
     const QList<QAction*> menu = main.menuBar()->actions();
-    QCOMPARE(menu.size(), 1);
+    QCOMPARE(menu.size(), 2);
     QCOMPARE(menu.first()->text(), QStringLiteral("&About"));
+    QCOMPARE(menu.last()->text(), QStringLiteral("&Log"));
     QCOMPARE(console.module.ScreenMode, screenmode::Control);
     QCOMPARE(console.Timer2.interval(), 0);
 
@@ -150,6 +156,44 @@ void MainWindowTest::connectsDisconnectsAndRemembersTheHost() {
     QCOMPARE(hostEdit->count(), 1);
     QCOMPARE(hostEdit->itemText(0), QStringLiteral("127.0.0.1"));
     QCOMPARE(hostEdit->currentText(), QStringLiteral("127.0.0.1"));
+}
+
+void MainWindowTest::aboutNamesTheVersion() {
+    Windows f;
+    const QList<QAction*> menu = f.main.menuBar()->actions();
+    QCOMPARE(menu.first()->objectName(), QStringLiteral("Menu_About"));
+    menu.first()->trigger();
+    auto* box = f.main.findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+    QVERIFY(box != nullptr);
+    QTRY_VERIFY(box->isVisible());
+    QCOMPARE(box->windowTitle(), QStringLiteral("About QUVEN-01 Console"));
+    const QString text = box->text();
+    for (const QString& part :
+         {QStringLiteral("QUVEN-01 Console"), QStringLiteral("Version ") + QLatin1String(kVersion),
+          QStringLiteral("Qt ") + QLatin1String(qVersion()), QStringLiteral("Apache License 2.0"),
+          QString::fromLatin1(kHomepage)}) {
+        QVERIFY2(text.contains(part), qPrintable(part));
+    }
+    box->accept();
+    QTRY_VERIFY(f.main.findChild<QMessageBox*>(QStringLiteral("AboutBox")) == nullptr);
+    QVERIFY(f.messages.shown.isEmpty());
+}
+
+// On a platform that needs a display and without one, anything that started Qt's GUI would
+// fail: --version answers before that.
+void MainWindowTest::versionIsPrintedWithoutADisplay() {
+    QProcess console;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    console.setProcessEnvironment(environment);
+    console.start(QStringLiteral(QUVEN_CONSOLE_PROGRAM), {QStringLiteral("--version")});
+    QVERIFY(console.waitForFinished(10000));
+    QCOMPARE(console.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(console.exitCode(), 0);
+    QCOMPARE(console.readAllStandardOutput(),
+             QByteArray("quven-console ") + QByteArray(kVersion) + '\n');
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -2,6 +2,7 @@
 
 namespace quven {
 
+class LinkHealth;
 class ManualLine;
 class OperatorCommands;
 class PanelState;
@@ -19,6 +20,7 @@ struct ControlScreenParts {
     OperatorCommands& commands;
     ManualLine& manualLine;
     ScreenChange& screenChange;
+    LinkHealth& linkHealth;
 };
 
 }  // namespace quven

@@ -8,6 +8,7 @@
 
 #include "control/OperatorCommands.h"
 #include "control/PanelState.h"
+#include "link/LinkHealth.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/Lamp.h"
@@ -113,8 +114,11 @@ int headerDigitCentre(const QFontMetrics& metrics, int column) {
 }  // namespace
 
 DisplayArea::DisplayArea(QWidget* parent, const QRect& area, PanelState& panel,
-                         OperatorCommands& commands)
-    : Panel(parent, QStringLiteral("DisplayArea"), area), panel_(panel), commands_(commands) {
+                         OperatorCommands& commands, LinkHealth& linkHealth)
+    : Panel(parent, QStringLiteral("DisplayArea"), area),
+      panel_(panel),
+      commands_(commands),
+      linkHealth_(linkHealth) {
     buildDisplays();
     buildLamps();
     buildKeypad();
@@ -242,6 +246,10 @@ void DisplayArea::bind() {
                 [&commands = commands_, option] { commands.Option2_Click(option); });
     }
     connect(&panel_, &PanelState::speedOptionChanged, this, &DisplayArea::showSpeed);
+
+    showLive(linkHealth_.isLive());
+    connect(&linkHealth_, &LinkHealth::stateChanged, this,
+            [this] { showLive(linkHealth_.isLive()); });
 }
 
 void DisplayArea::showKey(int key, bool lit) {
@@ -254,6 +262,22 @@ void DisplayArea::showKey(int key, bool lit) {
 
 void DisplayArea::showLamp(int lamp, bool on) {
     shape1_[lamp]->setFillColour(on ? colours::LampOn : colours::LampOff);
+}
+
+// The displays' contents stay; only their text (a lamp's rim) turns pale.
+void DisplayArea::showLive(bool live) {
+    for (QLabel* display : label2_) {
+        setDimmed(display, !live);
+    }
+    for (QPushButton* key : command3_) {
+        setDimmed(key, !live);
+    }
+    for (QRadioButton* option : option2_) {
+        setDimmed(option, !live);
+    }
+    for (Lamp* lamp : shape1_) {
+        lamp->setDimmed(!live);
+    }
 }
 
 void DisplayArea::showSpeed(int option) {

@@ -53,16 +53,23 @@ MainFrm::MainFrm(const ControlScreenParts& parts, QWidget* parent)
     panel->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(panel);
     buildFrame(panel);
-    new DisplayArea(panel, kDisplayArea, parts.panel, parts.commands);
+    new DisplayArea(panel, kDisplayArea, parts.panel, parts.commands, parts.linkHealth);
     new RemoteArea(panel, kRemoteArea, parts);
-    new StatusLine(panel, kStatusLine, parts.sessionControls, parts.panel);
+    new StatusLine(panel, kStatusLine, parts.sessionControls, parts.panel, parts.linkHealth);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainFrm::buildMenu() {
-    // The entry carries no action: it is there as the controller's documentation shows it.
     QAction* about = menuBar()->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("Menu_About"));
+    connect(about, &QAction::triggered, this, &MainFrm::aboutRequested);
+    QAction* log = menuBar()->addAction(QStringLiteral("&Log"));
+    log->setObjectName(QStringLiteral("Menu_Log"));
+    log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    log->setToolTip(QStringLiteral("Communication log (Ctrl+L)"));
+    // The shortcut works wherever the focus is in this window.
+    addAction(log);
+    connect(log, &QAction::triggered, this, &MainFrm::logRequested);
 }
 
 void MainFrm::buildFrame(QWidget* panel) {

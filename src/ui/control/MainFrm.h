@@ -11,7 +11,7 @@ namespace quven {
 // the keypad, and the lower remote-control area holds the session buttons, the set data, the
 // commands and the manual command line; the status line lies below the frame. The widgets hold
 // no state of their own: they show the parts' state and forward clicks, edits and the close
-// request to them.
+// request to them. Its menu bar opens the About box and the communication log.
 class MainFrm : public QMainWindow {
     Q_OBJECT
   public:
@@ -25,6 +25,9 @@ class MainFrm : public QMainWindow {
 
   Q_SIGNALS:
     void closeAccepted();
+    // The menu bar: "&About" and "&Log" (also Ctrl+L).
+    void aboutRequested();
+    void logRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

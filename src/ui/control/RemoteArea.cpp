@@ -1,6 +1,8 @@
 #include "ui/control/RemoteArea.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -153,6 +155,8 @@ void RemoteArea::buildManualRow() {
     text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text2_->setTabChangesFocus(true);
     text2_->document()->setDocumentMargin(3);
+    // Up and Down step through the lines sent before.
+    text2_->installEventFilter(this);
     caption("Label20", "Send Data(with return Key)", QRect(100, kSecondCaptionY, 190, 16));
 
     label19_ = place(new QLabel(this), QStringLiteral("Label19"),
@@ -212,6 +216,22 @@ void RemoteArea::showModeOption(int option) {
     if (option >= 0 && option < int(option1_.size())) {
         option1_[option]->setChecked(true);
     }
+}
+
+bool RemoteArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text2_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && key->key() == Qt::Key_Up) {
+            parts_.manualLine.recallOlder();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Down) {
+            parts_.manualLine.recallNewer();
+            return true;
+        }
+    }
+    return Panel::eventFilter(watched, event);
 }
 
 void RemoteArea::manualBoxEdited() {

@@ -19,13 +19,16 @@ struct ButtonLook;
 
 // The control screen's lower area, for remote control only: the session buttons and the change
 // to the data-table screen, the set data, Preset/Start/Stop, the mode selector, Quit, the manual
-// command line with the receive display and CLR. It shows the session's controls, the commands'
-// set data and mode, the manual line and the receive display, and hands the operator's clicks
-// and edits to them.
+// command line (Up and Down recall the lines sent before) with the receive display and CLR. It
+// shows the session's controls, the commands' set data and mode, the manual line and the
+// receive display, and hands the operator's clicks, edits and keys to them.
 class RemoteArea : public kit::Panel {
     Q_OBJECT
   public:
     RemoteArea(QWidget* parent, const QRect& area, const ControlScreenParts& parts);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildSessionRow();

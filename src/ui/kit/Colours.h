@@ -20,4 +20,10 @@ inline const QColor PanelGrey{0xE0, 0xE0, 0xE0};    // control screen background
 inline const QColor Peach{0xFF, 0xE0, 0xC0};        // data-table screen background
 inline const QColor NotRead{0xFF, 0xB0, 0xB0};      // table cells the last read did not read
 
+// The link lamp, and the text of live displays while the controller is not answering.
+inline const QColor LinkNoSession{0xB0, 0xB0, 0xB0};  // grey: no session
+inline const QColor LinkLive{0x20, 0xC0, 0x20};       // green: answers arriving
+inline const QColor LinkNoAnswer{0xFF, 0xB0, 0x00};   // amber: a query waits unanswered
+inline const QColor DimmedText{0xA8, 0xA8, 0xA8};     // live values that are not live
+
 }  // namespace quven::colours

@@ -11,12 +11,18 @@
 // data-table screen in twips.
 namespace quven::kit {
 
-// Names a control and puts it at its place, in its parent's coordinates.
+// Names a control and puts it at its place, in its parent's coordinates: its documented name,
+// and the words a screen reader says for it (without them, the name).
 template <typename W>
-W* place(W* widget, const QString& name, const QRect& geometry) {
-    setControlName(widget, name);
+W* place(W* widget, const QString& name, const QString& spokenName, const QRect& geometry) {
+    setControlName(widget, name, spokenName);
     widget->setGeometry(geometry);
     return widget;
+}
+
+template <typename W>
+W* place(W* widget, const QString& name, const QRect& geometry) {
+    return place(widget, name, QString(), geometry);
 }
 
 // Twips (1/1440 inch) to pixels at one logical resolution.

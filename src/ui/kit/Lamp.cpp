@@ -14,10 +14,18 @@ void Lamp::setFillColour(const QColor& colour) {
     }
 }
 
+void Lamp::setDimmed(bool dimmed) {
+    if (dimmed != dimmed_) {
+        dimmed_ = dimmed;
+        update();
+    }
+}
+
 void Lamp::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
+    const QColor rim = dimmed_ ? QColor(0xB8, 0xB8, 0xB8) : QColor(0x40, 0x40, 0x40);
+    painter.setPen(QPen(rim, 1.0));
     painter.setBrush(fill_);
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

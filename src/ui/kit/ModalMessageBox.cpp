@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui/kit/ConsolePalette.h"
+
 namespace quven {
 
 namespace {
@@ -18,11 +20,13 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }
 }  // namespace
 
-// Messages can quote the controller or a file: shown as plain text, never as markup.
+// Messages can quote the controller or a file: shown as plain text, never as markup. Like the
+// console's windows, the box keeps its light colours under a dark desktop theme.
 void ModalMessageBox::show(const Message& message) {
     QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::Ok,
                     parent_.data());
     box.setTextFormat(Qt::PlainText);
+    box.setPalette(kit::consolePalette());
     box.exec();
 }
 
@@ -30,6 +34,7 @@ bool ModalMessageBox::ask(const Message& question) {
     QMessageBox box(boxIcon(question.icon), question.caption, question.text,
                     QMessageBox::Yes | QMessageBox::No, parent_.data());
     box.setTextFormat(Qt::PlainText);
+    box.setPalette(kit::consolePalette());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -5,8 +5,12 @@
 namespace quven::kit {
 
 // No background of its own: the window's shows through.
-Panel::Panel(QWidget* parent, const QString& name, const QRect& area) : QWidget(parent) {
-    place(this, name, area);
+Panel::Panel(QWidget* parent, const QString& name, const QRect& area)
+    : Panel(parent, name, QString(), area) {}
+
+Panel::Panel(QWidget* parent, const QString& name, const QString& spokenName, const QRect& area)
+    : QWidget(parent) {
+    place(this, name, spokenName, area);
 }
 
 }  // namespace quven::kit

@@ -14,8 +14,9 @@ namespace quven::kit {
 class Panel : public QWidget {
     Q_OBJECT
   public:
-    // `area` in the parent's coordinates.
+    // `area` in the parent's coordinates; `spokenName`, what a screen reader calls the part.
     Panel(QWidget* parent, const QString& name, const QRect& area);
+    Panel(QWidget* parent, const QString& name, const QString& spokenName, const QRect& area);
 
   protected:
     QRect local(const QRect& inParent) const { return inParent.translated(-pos()); }

@@ -33,4 +33,9 @@ QFont bold(const QWidget* widget, qreal scale) {
     return font;
 }
 
+QFont condensed(QFont font) {
+    font.setStretch(QFont::Condensed);
+    return font;
+}
+
 }  // namespace quven::kit

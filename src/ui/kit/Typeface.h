@@ -18,4 +18,8 @@ QFont face(qreal pointSize, bool bold = false);
 // A widget's own font, bold, and scaled from its point size.
 QFont bold(const QWidget* widget, qreal scale = 1.0);
 
+// A font made narrower at the same point size, for a number that has to fit a narrow box: the
+// face's condensed width where it has one, its letters drawn narrower where not.
+QFont condensed(QFont font);
+
 }  // namespace quven::kit

@@ -11,28 +11,49 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ui/kit/Colours.h"
+
 namespace quven {
 
 namespace {
 constexpr char kBackColour[] = "backColour";
+constexpr char kTextColour[] = "textColour";
+constexpr char kDimmed[] = "dimmed";
 
-QString pushButtonSheet(const QColor& colour) {
+constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::ButtonText,
+                                              QPalette::Text};
+
+QString pushButtonSheet(const QColor& colour, const QColor& text) {
     return QStringLiteral(
-               "QPushButton { background-color: %1; border: 1px solid #707070;"
+               "QPushButton { background-color: %1; color: %3; border: 1px solid #707070;"
                " border-radius: 3px; padding: 2px 4px; }"
                " QPushButton:pressed { background-color: %2; border-color: #404040; }"
                " QPushButton:focus { border-color: #202020; }")
-        .arg(colour.name(), colour.darker(115).name());
+        .arg(colour.name(), colour.darker(115).name(), text.name());
 }
 
-// Entry fields show their colour in the base role. Everything else keeps its base, so that a
-// coloured panel or frame does not pass its colour on to the entry fields and option-button
-// circles inside it: those stay white.
+void setTextRoles(QPalette& palette, const QColor& text) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (const QPalette::ColorRole role : kTextRoles) {
+            palette.setColor(group, role, text);
+        }
+    }
+}
+
+// Entry fields show their colour in the base role, and their text on it. Everything else gets
+// a white base with black text, so that a coloured panel or frame does not pass its colour on
+// to the entry fields, lists and option-button circles inside it, whatever the desktop's theme:
+// those stay white.
 bool showsColourAsBase(const QWidget* widget) {
     return qobject_cast<const QLineEdit*>(widget) != nullptr ||
            qobject_cast<const QAbstractScrollArea*>(widget) != nullptr ||
            qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
            qobject_cast<const QComboBox*>(widget) != nullptr;
+}
+
+// The text a widget with a back colour shows on it: its own colour, pale while dimmed.
+QColor shownText(const QWidget* widget) {
+    return isDimmed(widget) ? colours::DimmedText : widget->property(kTextColour).value<QColor>();
 }
 }  // namespace
 
@@ -42,36 +63,64 @@ void useConsoleStyle(QApplication& application) {
     }
 }
 
-void setBackColour(QWidget* widget, const QColor& colour) {
+void setBackColour(QWidget* widget, const QColor& colour, const QColor& text) {
     if (!colour.isValid()) {
         clearBackColour(widget);
         return;
     }
     widget->setProperty(kBackColour, colour);
+    widget->setProperty(kTextColour, text.isValid() ? text : QColor(Qt::black));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Button, colour);
     palette.setColor(QPalette::Window, colour);
-    if (showsColourAsBase(widget)) {
-        palette.setColor(QPalette::Base, colour);
+    const bool entry = showsColourAsBase(widget);
+    palette.setColor(QPalette::Base, entry ? colour : QColor(Qt::white));
+    setTextRoles(palette, shownText(widget));
+    if (!entry && !isDimmed(widget)) {
+        palette.setColor(QPalette::Active, QPalette::Text, Qt::black);
+        palette.setColor(QPalette::Inactive, QPalette::Text, Qt::black);
     }
     widget->setPalette(palette);
     if (qobject_cast<QPushButton*>(widget) != nullptr) {
         // Push buttons paint a shaded face from the palette; a style sheet shows the colour
         // itself, as the operator's documentation shows it.
-        widget->setStyleSheet(pushButtonSheet(colour));
+        widget->setStyleSheet(pushButtonSheet(colour, shownText(widget)));
         return;
     }
     // Labels, frames and option buttons need the window colour filled in.
     widget->setAutoFillBackground(true);
 }
 
+// Without a colour of its own a widget takes its face and its text from its parent.
 void clearBackColour(QWidget* widget) {
     widget->setProperty(kBackColour, QVariant());
+    widget->setProperty(kTextColour, QVariant());
     // The style sheet goes first: taking it off puts back the palette the widget had when it
     // was set, which would bring the colour back.
     widget->setStyleSheet(QString());
-    widget->setPalette(QPalette());
+    QPalette palette;
+    if (isDimmed(widget)) {
+        setTextRoles(palette, colours::DimmedText);
+    }
+    widget->setPalette(palette);
     widget->setAutoFillBackground(false);
+}
+
+void setDimmed(QWidget* widget, bool dimmed) {
+    if (dimmed == isDimmed(widget)) {
+        return;
+    }
+    widget->setProperty(kDimmed, dimmed);
+    const QColor back = backColour(widget);
+    if (back.isValid()) {
+        setBackColour(widget, back, widget->property(kTextColour).value<QColor>());
+    } else {
+        clearBackColour(widget);
+    }
+}
+
+bool isDimmed(const QWidget* widget) {
+    return widget->property(kDimmed).toBool();
 }
 
 QColor backColour(const QWidget* widget) {
@@ -79,8 +128,12 @@ QColor backColour(const QWidget* widget) {
 }
 
 void setControlName(QWidget* widget, const QString& name) {
+    setControlName(widget, name, name);
+}
+
+void setControlName(QWidget* widget, const QString& name, const QString& spokenName) {
     widget->setObjectName(name);
-    widget->setAccessibleName(name);
+    widget->setAccessibleName(spokenName.isEmpty() ? name : spokenName);
 }
 
 }  // namespace quven

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,35 +12,46 @@
 
 #include "link/ConnectDialogModel.h"
 #include "link/Session.h"
+#include "ui/kit/ConsolePalette.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
 
 ConnectFrm::ConnectFrm(ConnectDialogModel& form, Session& session, QWidget* parent)
     : QWidget(parent, Qt::Dialog), form_(&form), session_(session) {
-    setControlName(this, QStringLiteral("ConnectFrm"));
+    setControlName(this, QStringLiteral("ConnectFrm"), QStringLiteral("Connect"));
     setWindowTitle(QStringLiteral("Connect"));
+    // The dialog's colours, whatever the desktop's theme; its fonts are the desktop's, and its
+    // layout grows with them.
+    kit::useConsolePalette(this);
     buildWidgets();
     bindToForm();
 }
 
 void ConnectFrm::buildWidgets() {
     hostText_ = new QLabel(QStringLiteral("Host Name:"), this);
-    setControlName(hostText_, QStringLiteral("HostText"));
+    setControlName(hostText_, QStringLiteral("HostText"), QStringLiteral("Host name"));
     hostEdit_ = new QComboBox(this);
     hostEdit_->setEditable(true);
     // The list is the host history alone; typing Enter must not add to it.
     hostEdit_->setInsertPolicy(QComboBox::NoInsert);
     hostEdit_->setMinimumWidth(180);
-    setControlName(hostEdit_, QStringLiteral("HostEdit"));
+    setControlName(hostEdit_, QStringLiteral("HostEdit"), QStringLiteral("Host name"));
+    hostText_->setBuddy(hostEdit_);
     label1_ = new QLabel(QStringLiteral("PortNo"), this);
-    setControlName(label1_, QStringLiteral("Label1"));
+    setControlName(label1_, QStringLiteral("Label1"), QStringLiteral("Port number"));
     portEdit_ = new QLineEdit(this);
-    setControlName(portEdit_, QStringLiteral("Text1"));
+    setControlName(portEdit_, QStringLiteral("Text1"), QStringLiteral("Port number"));
+    label1_->setBuddy(portEdit_);
     connectButton_ = new QPushButton(QStringLiteral("&Connect"), this);
-    setControlName(connectButton_, QStringLiteral("ConnectButton"));
+    setControlName(connectButton_, QStringLiteral("ConnectButton"), QStringLiteral("Connect"));
     cancelButton_ = new QPushButton(QStringLiteral("Ca&ncel"), this);
-    setControlName(cancelButton_, QStringLiteral("CancelButton"));
+    setControlName(cancelButton_, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+    // "Connect" is the default: Enter in the boxes presses it (keyPressEvent), and it shows the
+    // default button's frame. A button with the focus takes Enter itself.
+    connectButton_->setDefault(true);
+    connectButton_->setAutoDefault(true);
+    cancelButton_->setAutoDefault(true);
 
     auto* grid = new QGridLayout;
     grid->addWidget(hostText_, 0, 0);
@@ -106,6 +118,25 @@ void ConnectFrm::showShown(bool shown) {
         activateWindow();
     } else {
         hide();
+    }
+}
+
+// Enter presses "Connect", Escape "Cancel", as in any dialog; the boxes leave both keys to it.
+void ConnectFrm::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            connectButton_->click();
+            break;
+        case Qt::Key_Escape:
+            cancelButton_->click();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

@@ -14,7 +14,7 @@ class ConnectDialogModel;
 class Session;
 
 // The connect dialog: widgets only, bound to the ConnectDialogModel it shows. Modeless, so the
-// control screen stays usable while it is open.
+// control screen stays usable while it is open. Enter connects, Escape cancels.
 class ConnectFrm : public QWidget {
     Q_OBJECT
   public:
@@ -26,6 +26,7 @@ class ConnectFrm : public QWidget {
     QPushButton* cancelButton() const { return cancelButton_; }
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -16,30 +16,36 @@ constexpr int kNarrowButtonWidth = 795;
 
 ButtonRow::ButtonRow(QWidget* window, const kit::Twips& twips, const QRect& area,
                      TableScreen& screen)
-    : TablePanel(window, QStringLiteral("ButtonRow"), twips, area) {
+    : TablePanel(window, QStringLiteral("ButtonRow"), QStringLiteral("Transfer buttons"), twips,
+                 area) {
+    // Each has a key that presses it from anywhere in the window, named in its tooltip.
     const struct {
         kit::ButtonLook look;
         int left;
         int width;
         void (TableScreen::*click)();
     } buttons[] = {
-        {{"cmdDataRead", "Data Read", "Data table read from ORBEL", colours::Green},
+        {{"cmdDataRead", "Data Read", "Data table read from ORBEL", colours::Green, "F5",
+          "Data Read"},
          7140,
          kNarrowButtonWidth,
          &TableScreen::cmdDataRead_Click},
-        {{"cmdDataWrite", "Data Write", "Data table write into ORBEL", colours::LightRed},
+        {{"cmdDataWrite", "Data Write", "Data table write into ORBEL", colours::LightRed, "F6",
+          "Data Write"},
          7980,
          kNarrowButtonWidth,
          &TableScreen::cmdDataWrite_Click},
-        {{"Command2", "R/W Stop", "", colours::Yellow},
+        {{"Command2", "R/W Stop", "", colours::Yellow, "Esc", "Read or write stop"},
          8820,
          kNarrowButtonWidth,
          &TableScreen::Command2_Click},
-        {{"cmdDataClear", "Data Clear", "Clear all data table ", colours::LightCyan},
+        // Emptying the whole table takes a key that is not pressed by chance.
+        {{"cmdDataClear", "Data Clear", "Clear all data table ", colours::LightCyan,
+          "Ctrl+Shift+Del", "Data Clear"},
          9660,
          kNarrowButtonWidth,
          &TableScreen::cmdDataClear_Click},
-        {{"Command1", "To Control Screen", "Quit Editor", colours::Cyan},
+        {{"Command1", "To Control Screen", "Quit Editor", colours::Cyan, "", "To Control Screen"},
          11340,
          1680,
          &TableScreen::Command1_Click},

@@ -14,13 +14,15 @@ namespace quven {
 
 namespace ti = tableindex;
 
-// A LIMIT STOP group: its frame, where it stands (in twips of the window) and its two choices.
+// A LIMIT STOP group: its frame, where it stands (in twips of the window) and its two choices,
+// with what a screen reader says of them.
 struct CommonSettings::LimitStop {
     int frame;  // Frame1's index
     int left;
     int width;
     int first;  // Option2's index of the first choice
     const char* captions[2];
+    const char* meanings[2];
 };
 
 namespace {
@@ -30,13 +32,26 @@ constexpr int kGroupHeight = 735;
 
 CommonSettings::CommonSettings(QWidget* window, const kit::Twips& twips, const QRect& area,
                                TableScreen& screen)
-    : TablePanel(window, QStringLiteral("CommonSettings"), twips, area) {
+    : TablePanel(window, QStringLiteral("CommonSettings"), QStringLiteral("Common setting"), twips,
+                 area) {
     // The section's top edge is the function section's foot, which the table draws.
-    section(QStringLiteral("CommonSection"), 300, 8580, 6435, 1455);
-    heading(QStringLiteral("lblCommon"), QStringLiteral("COMMON  SETTING"), 480, 8880);
+    section(QStringLiteral("CommonSection"), QStringLiteral("Common setting frame"), 300, 8580,
+            6435, 1455);
+    heading(QStringLiteral("lblCommon"), QStringLiteral("COMMON  SETTING"), 480, 8880,
+            QStringLiteral("Common setting"));
     const LimitStop groups[] = {
-        {16, 540, 3060, ti::EmStop, {"EM STOP", "SLOW STOP"}},
-        {17, 3780, 2880, ti::AllStop, {"ALL STOP", "INDIV. STOP"}},
+        {16,
+         540,
+         3060,
+         ti::EmStop,
+         {"EM STOP", "SLOW STOP"},
+         {"Emergency stop at a limit switch", "Slow stop at a limit switch"}},
+        {17,
+         3780,
+         2880,
+         ti::AllStop,
+         {"ALL STOP", "INDIV. STOP"},
+         {"Every axis stops at a limit switch", "Only the axis at the limit switch stops"}},
     };
     for (const LimitStop& group : groups) {
         buildLimitStop(group);
@@ -45,9 +60,11 @@ CommonSettings::CommonSettings(QWidget* window, const kit::Twips& twips, const Q
 }
 
 void CommonSettings::buildLimitStop(const LimitStop& group) {
-    auto* box = kit::place(new QGroupBox(QStringLiteral("LIMIT STOP"), this),
-                           numbered("Frame1", group.frame),
-                           rect(group.left, kGroupTop, group.width, kGroupHeight));
+    auto* box = kit::place(
+        new QGroupBox(QStringLiteral("LIMIT STOP"), this), numbered("Frame1", group.frame),
+        QStringLiteral("Limit stop, %1 or %2")
+            .arg(QLatin1String(group.captions[0]), QLatin1String(group.captions[1])),
+        rect(group.left, kGroupTop, group.width, kGroupHeight));
     box->setFont(kit::face(kCaptionPoints));
     setBackColour(box, colours::Peach);
     frames_[group.frame - 16] = box;
@@ -66,7 +83,9 @@ void CommonSettings::buildLimitStop(const LimitStop& group) {
         const QSize size = buttons[k]->sizeHint();
         kit::place(
             buttons[k], numbered("Option2", index),
+            QLatin1String("Limit stop ") + QLatin1String(group.captions[k]),
             QRect(left, room.center().y() - size.height() / 2 + 1, size.width(), size.height()));
+        buttons[k]->setAccessibleDescription(QLatin1String(group.meanings[k]));
         left += size.width() + spare / 3;
         buttons[k]->setAutoExclusive(false);
         setBackColour(buttons[k], colours::Peach);

@@ -26,13 +26,13 @@ constexpr const char* kLines[] = {
 }  // namespace
 
 Explanations::Explanations(QWidget* window, const kit::Twips& twips, const QRect& area)
-    : TablePanel(window, QStringLiteral("Explanations"), twips, area) {
+    : TablePanel(window, QStringLiteral("Explanations"), QStringLiteral("Notes"), twips, area) {
     const int count = int(std::size(kLines));
     for (int line = 0; line < count; ++line) {
         // The last line is the longest and has the room below it to wrap into.
         const bool last = line == count - 1;
         auto* label = kit::place(new QLabel(QLatin1String(kLines[line]), this),
-                                 numbered("lblExplanation", line),
+                                 numbered("lblExplanation", line), QLatin1String(kLines[line]),
                                  rect(area.left(), area.top() + line * kLinePitch, area.width(),
                                       (last ? 2 : 1) * kLinePitch));
         label->setTextFormat(Qt::PlainText);

@@ -1,5 +1,6 @@
 #include "ui/table/FileArea.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "table/TableScreen.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/Controls.h"
+#include "ui/table/FolderLine.h"
 #include "ui/table/TableCells.h"
 
 namespace quven {
@@ -21,10 +23,21 @@ constexpr int kBoxLeft = 10860;
 constexpr int kFileButtonTop = 8100;
 constexpr int kFileButtonWidth = 1440;
 constexpr int kFileButtonHeight = 495;
+
+// The list's entries, each with its whole text as its tooltip: a long name is cut by the list's
+// edge, and the list scrolls sideways to it.
+void fill(QListWidget* list, const QStringList& entries) {
+    list->clear();
+    for (const QString& entry : entries) {
+        auto* item = new QListWidgetItem(entry, list);
+        item->setToolTip(entry);
+    }
+}
 }  // namespace
 
 FileArea::FileArea(QWidget* window, const kit::Twips& twips, const QRect& area, TableScreen& screen)
-    : TablePanel(window, QStringLiteral("FileArea"), twips, area), screen_(screen) {
+    : TablePanel(window, QStringLiteral("FileArea"), QStringLiteral("File area"), twips, area),
+      screen_(screen) {
     build();
     buildButtons();
     bind();
@@ -33,17 +46,25 @@ FileArea::FileArea(QWidget* window, const kit::Twips& twips, const QRect& area, 
 void FileArea::build() {
     // In the window's face, as the buttons.
     caption(QStringLiteral("lblFileArea"), QStringLiteral("Data Save to or Load from File"), font(),
-            10980, 5100);
-    txtFileName_ =
-        place(new QLineEdit(this), QStringLiteral("txtFileName"), rect(kBoxLeft, 5340, 3420, 300));
+            10980, 5100, QStringLiteral("Save the table to a file or load it from one"));
+    txtFileName_ = place(new QLineEdit(this), QStringLiteral("txtFileName"),
+                         QStringLiteral("File name"), rect(kBoxLeft, 5340, 3420, 300));
     txtFileName_->setToolTip(QStringLiteral("Table data file name(xxx.txt)"));
-    drive1_ = place(new QComboBox(this), QStringLiteral("Drive1"), rect(kBoxLeft, 5700, 1575, 315));
-    dir1_ = place(new QListWidget(this), QStringLiteral("Dir1"), rect(kBoxLeft, 6060, 1575, 1920));
-    file1_ = place(new QListWidget(this), QStringLiteral("File1"), rect(12540, 5700, 1740, 2280));
+    drive1_ = place(new QComboBox(this), QStringLiteral("Drive1"), QStringLiteral("Drive"),
+                    rect(kBoxLeft, 5700, 1575, 315));
+    // A screen reader on Linux says a drop-down's entry as its name, then this.
+    drive1_->setAccessibleDescription(QStringLiteral("Drive"));
+    dir1_ = place(new QListWidget(this), QStringLiteral("Dir1"), QStringLiteral("Folders"),
+                  rect(kBoxLeft, 6060, 1575, 1920));
+    file1_ = place(new QListWidget(this), QStringLiteral("File1"), QStringLiteral("Table files"),
+                   rect(12540, 5700, 1740, 2280));
     for (QListWidget* list : {dir1_, file1_}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setUniformItemSizes(true);
+        list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
+    // Below the buttons, the folder the lists show, in full.
+    folderLine_ = place(new FolderLine(this), QStringLiteral("lblFolder"),
+                        QStringLiteral("Current folder"), rect(kBoxLeft, 8655, 3600, 540));
 }
 
 void FileArea::buildButtons() {
@@ -52,10 +73,12 @@ void FileArea::buildButtons() {
         int left;
         void (TableScreen::*click)();
     } buttons[] = {
-        {{"cmdWrite", "Save to File", "Save data table to the file(xxx.txt)", colours::LightOrange},
+        {{"cmdWrite", "Save to File", "Save data table to the file(xxx.txt)", colours::LightOrange,
+          "Ctrl+S", "Save to File"},
          11280,
          &TableScreen::cmdWrite_Click},
-        {{"cmdRead", "Load from File", "Load data table from the file(xxx.txt) ", colours::Green},
+        {{"cmdRead", "Load from File", "Load data table from the file(xxx.txt) ", colours::Green,
+          "Ctrl+O", "Load from File"},
          12780,
          &TableScreen::cmdRead_Click},
     };
@@ -104,24 +127,30 @@ void FileArea::bind() {
 void FileArea::showDrives() {
     const QSignalBlocker blocker(drive1_);
     drive1_->clear();
-    drive1_->addItems(screen_.files.drives());
+    const QStringList drives = screen_.files.drives();
+    for (int index = 0; index < drives.size(); ++index) {
+        drive1_->addItem(drives[index]);
+        drive1_->setItemData(index, drives[index], Qt::ToolTipRole);
+    }
+    // The drop-down list as wide as its longest root, which the box itself may cut.
+    drive1_->view()->setMinimumWidth(drive1_->view()->sizeHintForColumn(0) +
+                                     2 * drive1_->view()->frameWidth());
     drive1_->setCurrentIndex(drive1_->findText(screen_.files.drive()));
     drive1_->setToolTip(screen_.files.drive());
+    folderLine_->showFolder(screen_.files.directory());
 }
 
 void FileArea::showLists() {
     const FileLists& files = screen_.files;
     {
         const QSignalBlocker blocker(dir1_);
-        dir1_->clear();
-        dir1_->addItems(files.folders());
+        fill(dir1_, files.folders());
         // The list shows the folders in the directory; where that is, the tooltip says.
         dir1_->setToolTip(files.directory());
     }
     {
         const QSignalBlocker blocker(file1_);
-        file1_->clear();
-        file1_->addItems(files.files());
+        fill(file1_, files.files());
     }
     showSelectedFile();
 }

@@ -9,11 +9,12 @@ class QListWidgetItem;
 
 namespace quven {
 
+class FolderLine;
 class TableScreen;
 
 // The data-table screen's file area: the file name, the drive, folder and file lists, "Save to
-// File" and "Load from File". It shows TableScreen's file name and lists and hands the
-// operator's choices and clicks to it.
+// File" and "Load from File", and below them the folder the lists show. It shows TableScreen's
+// file name and lists and hands the operator's choices and clicks to it.
 class FileArea : public TablePanel {
     Q_OBJECT
   public:
@@ -33,6 +34,7 @@ class FileArea : public TablePanel {
     QComboBox* drive1_ = nullptr;
     QListWidget* dir1_ = nullptr;
     QListWidget* file1_ = nullptr;
+    FolderLine* folderLine_ = nullptr;
 };
 
 }  // namespace quven

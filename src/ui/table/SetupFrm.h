@@ -10,7 +10,8 @@ class TableScreen;
 
 // The data-table screen, "QUVEN-01 DATA READ WRITE control": the table with its status line,
 // the notes beside it, the file area, the common settings and the button row, each a panel
-// bound to the table screen's logic. Shown modeless beside the control screen.
+// bound to the table screen's logic. Shown modeless beside the control screen, in its own
+// colours and fonts whatever the desktop's theme; on a screen too small for it, it scrolls.
 class SetupFrm : public QWidget {
     Q_OBJECT
   public:

@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/kit/Hairline.h"
+
 namespace quven {
 
 QRect indicatorRect(const QRect& control, int styleSize) {
@@ -20,12 +22,12 @@ CellEdit::CellEdit(QWidget* parent) : QLineEdit(parent) {
     setTextMargins(-1, 0, -1, 0);
 }
 
+// The border a hairline, so that it stays at fractional scales.
 void CellEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(hasFocus() ? palette().color(QPalette::Highlight)
-                              : palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    kit::drawHairlineFrame(painter, rect(),
+                           palette().color(hasFocus() ? QPalette::Highlight : QPalette::Dark));
 }
 
 void CellCheckBox::paintEvent(QPaintEvent*) {

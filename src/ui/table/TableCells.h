@@ -32,7 +32,8 @@ class CellOptionButton : public QRadioButton {
 };
 
 // The table's text boxes: a thin one-pixel border instead of the style's frame, which leaves
-// the narrow speed boxes room for five digits of the table's face.
+// the narrow speed boxes room for five digits of the table's face. The border is a hairline:
+// it stays visible at every scale.
 class CellEdit : public QLineEdit {
   public:
     explicit CellEdit(QWidget* parent = nullptr);

@@ -29,8 +29,9 @@ class TableGrid : public TablePanel {
     void buildFunctionSection();
     void buildRowCells(int row, int top);
     void buildDriveGroup(int row, int top);
-    void checkCell(int index, int left, int rowTop);
-    QLabel* columnHeading(const QString& name, const QString& text, int left, int top);
+    void checkCell(int index, const QString& spokenName, int left, int rowTop);
+    QLabel* columnHeading(const QString& name, const QString& text, int left, int top,
+                          const QString& spokenName);
     void bind(TableScreen& screen);
     QList<QWidget*> cellsOf(int item) const;
 

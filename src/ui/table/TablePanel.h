@@ -21,8 +21,9 @@ class TablePanel : public kit::Panel {
     static constexpr qreal kCellPoints = 9.75;
     static constexpr qreal kCaptionPoints = 9;  // the window's own: buttons, file area
 
-    // `area` in twips of the window.
-    TablePanel(QWidget* window, const QString& name, const kit::Twips& twips, const QRect& area);
+    // `area` in twips of the window; `spokenName`, what a screen reader calls this part.
+    TablePanel(QWidget* window, const QString& name, const QString& spokenName,
+               const kit::Twips& twips, const QRect& area);
 
   protected:
     const kit::Twips& twips() const { return twips_; }
@@ -32,11 +33,16 @@ class TablePanel : public kit::Panel {
     }
     QPoint at(int left, int top) const { return local(QPoint(twips_(left), twips_(top))); }
 
-    QLabel* caption(const QString& name, const QString& text, const QFont& font, int left, int top);
+    // A caption, and what a screen reader says for it (its text, unless told otherwise).
+    QLabel* caption(const QString& name, const QString& text, const QFont& font, int left, int top,
+                    const QString& spokenName = QString());
     // A section's title, large and bold.
-    QLabel* heading(const QString& name, const QString& text, int left, int top);
-    // A section's frame, beneath the controls inside it.
-    void section(const QString& name, int left, int top, int width, int height);
+    QLabel* heading(const QString& name, const QString& text, int left, int top,
+                    const QString& spokenName = QString());
+    // A section's frame, beneath the controls inside it: a hairline that stays visible at every
+    // scale.
+    void section(const QString& name, const QString& spokenName, int left, int top, int width,
+                 int height);
 
   private:
     kit::Twips twips_;

@@ -1,0 +1,89 @@
+#include "DesktopLook.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVariant>
+#include <QWidget>
+
+namespace desktoplook {
+
+namespace {
+// What a widget without a fill of its own shows through: the first ancestor that fills itself.
+QColor behind(const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w->autoFillBackground() || w->isWindow()) {
+            return w->palette().color(w->backgroundRole());
+        }
+    }
+    return QColor();
+}
+
+bool ours(const QWidget* widget) {
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+}  // namespace
+
+QPalette darkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2D, 0x2D, 0x2D));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    return dark;
+}
+
+QList<ShownColours> shownColours(const QWidget* widget) {
+    const QPalette& p = widget->palette();
+    const QVariant back = widget->property("backColour");
+    if (auto* combo = qobject_cast<const QComboBox*>(widget)) {
+        const QPalette& list = combo->view()->palette();
+        return {{QStringLiteral("face"), p.color(QPalette::ButtonText), p.color(QPalette::Button)},
+                {QStringLiteral("list"), list.color(QPalette::Text), list.color(QPalette::Base)}};
+    }
+    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractItemView*>(widget)) {
+        return {{QStringLiteral("box"), p.color(QPalette::Text), p.color(QPalette::Base)}};
+    }
+    if (qobject_cast<const QPushButton*>(widget)) {
+        // A coloured button shows its colour through a style sheet, the others the face.
+        const QColor face =
+            back.value<QColor>().isValid() ? back.value<QColor>() : p.color(QPalette::Button);
+        return {{QStringLiteral("caption"), p.color(QPalette::ButtonText), face}};
+    }
+    if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
+        return {{QStringLiteral("caption"), p.color(QPalette::WindowText), behind(widget)},
+                {QStringLiteral("indicator"), p.color(QPalette::Text), p.color(QPalette::Base)}};
+    }
+    if (qobject_cast<const QLabel*>(widget) || qobject_cast<const QGroupBox*>(widget)) {
+        return {{QStringLiteral("caption"), p.color(QPalette::WindowText), behind(widget)}};
+    }
+    return {};
+}
+
+QList<QPair<QString, ShownColours>> windowColours(const QWidget* window) {
+    QList<QPair<QString, ShownColours>> all;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!ours(widget)) {
+            continue;
+        }
+        for (const ShownColours& shown : shownColours(widget)) {
+            all.append({widget->objectName() + QLatin1Char(' ') + shown.part, shown});
+        }
+    }
+    return all;
+}
+
+}  // namespace desktoplook

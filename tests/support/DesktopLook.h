@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+// How a window looks on the operator's desktop, read from the colours its controls paint with
+// (their palettes and back colours) rather than from pixels.
+namespace desktoplook {
+
+// A dark desktop theme as it reaches a Qt program: dark faces and bases, white text.
+QPalette darkPalette();
+
+// One text a control writes and what lies behind it: "caption", "box", "list", "indicator".
+struct ShownColours {
+    QString part;
+    QColor text;
+    QColor background;
+};
+
+// The texts a control shows, each with its background, as the style paints them: a label's
+// caption on its own or its parent's colour, a button's caption on its face, a box's text on
+// its base, a drop-down list's entries, a check box's mark on its white square.
+QList<ShownColours> shownColours(const QWidget* widget);
+
+// The controls of a window that the console names, with every text they show:
+// "Label17 caption" -> colours. Qt's own inner widgets ("qt_...", unnamed) are left out.
+QList<QPair<QString, ShownColours>> windowColours(const QWidget* window);
+
+}  // namespace desktoplook
