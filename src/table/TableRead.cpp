@@ -148,6 +148,9 @@ QList<int> TableRead::unreadItems() const {
 
 QString TableRead::query() const {
     const int row = module_.TableItemIndex;
+    if (module_.TableItemType != LimitStop && !isTableRow(row)) {
+        return commands::emptyQuery();  // past the last row: no row query is asked there
+    }
     switch (module_.TableItemType) {
         case Positions:
             return commands::positionQuery(row);
