@@ -1,7 +1,8 @@
-// Takes the pictures of the data-table screen and the connect dialog as desktops other than the
-// usual one show them: under a dark theme, at a large system font, at a fractional scale.
+// Takes the pictures of the control screen, the data-table screen and the connect dialog as
+// desktops other than the usual one show them: under a dark theme, at a large system font, at a
+// fractional scale.
 //
-// Usage: take_a11y_screenshots <table|connect> <light|dark> <points> <picture.png>
+// Usage: take_a11y_screenshots <control|table|connect> <light|dark> <points> <picture.png>
 //
 // `points` is the desktop's font size (0 leaves the platform's). The scale and the screen come
 // from the environment: the documentation's pictures are taken under a virtual display, with
@@ -17,7 +18,9 @@
 
 #include "DesktopLook.h"
 #include "ScratchFolder.h"
+#include "SessionSetUp.h"
 #include "WindowedConsole.h"
+#include "control/PanelState.h"
 #include "table/TableScreen.h"
 #include "ui/kit/WidgetLook.h"
 #include "ui/link/ConnectFrm.h"
@@ -65,13 +68,34 @@ void makeTableFiles() {
     }
 }
 
+// The control screen in a live session on the recording transport: the firmware answered, a
+// normal-mode reply's keys and lamps shown, the set data typed.
+void showSession(WindowedConsole<RecordingTransport>& console) {
+    quven::Console& logic = console.console;
+    if (!connectThroughDialog(logic.session, kLoopback, QStringLiteral("7777"))) {
+        QTextStream(stderr) << "take_a11y_screenshots: the session did not open\n";
+    }
+    logic.poll.Timer2_Timer();
+    console.transport.arrive("QUVEN01 V1.20\r\n");
+    quven::PanelState& panel = logic.panel;
+    panel.setModeText(QStringLiteral("N10010000"));
+    panel.setCounterText(QStringLiteral("+0012345"));
+    panel.setKeyLit(quven::PanelState::kNormalKey, true);
+    panel.setKeyLit(3, true);
+    for (int lamp : {0, 9, 11, 27}) {
+        panel.setLampOn(lamp, true);
+    }
+    logic.commands.setSetDataText(QStringLiteral("+0001000"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc != 5) {
         QTextStream(stderr)
-            << "usage: take_a11y_screenshots <table|connect> <light|dark> <points> <picture.png>\n";
+            << "usage: take_a11y_screenshots <control|table|connect> <light|dark> <points> "
+               "<picture.png>\n";
         return 2;
     }
     const QString which = QString::fromLocal8Bit(argv[1]);
@@ -96,6 +120,9 @@ int main(int argc, char* argv[]) {
         screen.setFileName(QStringLiteral("factory.txt"));
         screen.files.selectFile(QStringLiteral("factory.txt"));
         window = &setup;
+    } else if (which == QLatin1String("control")) {
+        showSession(console);
+        window = &console.main;
     } else {
         console.main.show();
         console.console.session.Connect_Click();

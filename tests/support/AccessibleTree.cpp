@@ -98,7 +98,9 @@ QStringList unspokenControls(QWidget* window) {
         }
     }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (ours(widget) && widget->isVisibleTo(window) && !reached.contains(widget)) {
+        // A window it owns (a dialog) is walked on its own.
+        if (ours(widget) && widget->window() == window && widget->isVisibleTo(window) &&
+            !reached.contains(widget)) {
             unspoken << widget->objectName() + QLatin1String(" (not reached)");
         }
     }

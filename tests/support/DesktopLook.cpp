@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVariant>
@@ -54,7 +55,8 @@ QList<ShownColours> shownColours(const QWidget* widget) {
         return {{QStringLiteral("face"), p.color(QPalette::ButtonText), p.color(QPalette::Button)},
                 {QStringLiteral("list"), list.color(QPalette::Text), list.color(QPalette::Base)}};
     }
-    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractItemView*>(widget)) {
+    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractItemView*>(widget) ||
+        qobject_cast<const QPlainTextEdit*>(widget)) {
         return {{QStringLiteral("box"), p.color(QPalette::Text), p.color(QPalette::Base)}};
     }
     if (qobject_cast<const QPushButton*>(widget)) {
@@ -81,6 +83,22 @@ QList<QPair<QString, ShownColours>> windowColours(const QWidget* window) {
         }
         for (const ShownColours& shown : shownColours(widget)) {
             all.append({widget->objectName() + QLatin1Char(' ') + shown.part, shown});
+        }
+    }
+    return all;
+}
+
+QList<QPair<QString, ShownColours>> everyColour(const QWidget* window) {
+    QList<QPair<QString, ShownColours>> all;
+    int unnamed = 0;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString name = widget->objectName().isEmpty()
+                                 ? QStringLiteral("%1#%2")
+                                       .arg(QLatin1String(widget->metaObject()->className()))
+                                       .arg(unnamed++)
+                                 : widget->objectName();
+        for (const ShownColours& shown : shownColours(widget)) {
+            all.append({name + QLatin1Char(' ') + shown.part, shown});
         }
     }
     return all;

@@ -22,12 +22,17 @@ struct ShownColours {
 };
 
 // The texts a control shows, each with its background, as the style paints them: a label's
-// caption on its own or its parent's colour, a button's caption on its face, a box's text on
-// its base, a drop-down list's entries, a check box's mark on its white square.
+// caption on its own or its parent's colour, a button's caption on its face, a box's (an entry
+// field's, a list's, a text area's) text on its base, a drop-down list's entries, a check box's
+// mark on its white square.
 QList<ShownColours> shownColours(const QWidget* widget);
 
 // The controls of a window that the console names, with every text they show:
 // "Label17 caption" -> colours. Qt's own inner widgets ("qt_...", unnamed) are left out.
 QList<QPair<QString, ShownColours>> windowColours(const QWidget* window);
+
+// The same for every control of the window, Qt's own too (a message box's text and buttons):
+// those without a name by their class and place, "QLabel#3 caption".
+QList<QPair<QString, ShownColours>> everyColour(const QWidget* window);
 
 }  // namespace desktoplook

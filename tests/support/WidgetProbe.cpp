@@ -49,21 +49,6 @@ QString caption(QWidget* widget) {
     return edit ? edit->text() : QString();
 }
 
-QString captionsMismatch(QWidget& root, const QString& rows) {
-    for (const QString& row : rows.split(QLatin1Char('\n'))) {
-        const QStringList expected = row.split(QLatin1Char('|'));
-        QWidget* widget = find(root, expected.value(0));
-        const QString shown[] = {widget->accessibleName(), caption(widget), widget->toolTip()};
-        for (int i = 0; i < 3; ++i) {
-            if (shown[i] != expected.value(i)) {
-                return QStringLiteral("%1: \"%2\", not \"%3\"")
-                    .arg(row, shown[i], expected.value(i));
-            }
-        }
-    }
-    return QString();
-}
-
 QString shownMismatch(QWidget& root, const QString& rows) {
     for (const QString& row : rows.split(QLatin1Char('\n'))) {
         const QStringList expected = row.split(QLatin1Char('|'));

@@ -43,14 +43,9 @@ QColor paintedBeside(QWidget* widget);
 
 QString caption(QWidget* widget);
 
-// Checks controls against rows of "name|caption|tooltip", one a line: each control's
-// accessible name is its name, and it shows that caption and tooltip. The first difference, or
-// an empty string.
-QString captionsMismatch(QWidget& root, const QString& rows);
-
-// The same for controls that a screen reader calls by words of their own rather than by their
-// name (tst_accessible_names hears those): each control of that name shows that caption and
-// tooltip.
+// Checks controls against rows of "name|caption|tooltip", one a line: each control of that
+// name shows that caption and tooltip (what a screen reader calls it, tst_accessible_names
+// hears). The first difference, or an empty string.
 QString shownMismatch(QWidget& root, const QString& rows);
 
 }  // namespace widgetprobe

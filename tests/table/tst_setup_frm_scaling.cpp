@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "PaintedLines.h"
 #include "SetupFrmWindow.h"
 #include "ui/kit/Hairline.h"
 #include "ui/kit/ScreenFit.h"
@@ -12,51 +13,12 @@
 
 using namespace quven;
 using namespace setupfrmtest;
+using paintedlines::missingEdges;
 
 namespace {
 
 // The layout's size at 96 dots per inch.
 const QSize kLayout(px(14535), px(10260));
-
-// Whether a line of device pixels, across the middle of a span, is all of the colour.
-bool wholeLine(const QImage& image, bool vertical, int at, int from, int to, const QColor& colour) {
-    for (int along = from; along <= to; ++along) {
-        const QPoint pixel = vertical ? QPoint(at, along) : QPoint(along, at);
-        if (image.pixel(pixel) != colour.rgb()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The edges of a box, as drawn on the canvas: for each, whether a whole line of the colour runs
-// along it within a device pixel or two of where the layout puts it.
-QString missingEdges(const QImage& canvas, const QRect& box, const QColor& colour) {
-    const qreal scale = canvas.devicePixelRatio();
-    const int left = qFloor(box.left() * scale), top = qFloor(box.top() * scale);
-    const int right = qCeil((box.right() + 1) * scale) - 1;
-    const int bottom = qCeil((box.bottom() + 1) * scale) - 1;
-    const auto found = [&](bool vertical, int from, int to, int spanFrom, int spanTo) {
-        for (int at = from; at <= to; ++at) {
-            if (wholeLine(canvas, vertical, at, spanFrom, spanTo, colour)) {
-                return true;
-            }
-        }
-        return false;
-    };
-    const int inset = int(scale) + 2;
-    QString missing;
-    if (!found(true, left, left + 2, top + inset, bottom - inset))
-        missing += QLatin1String(" left");
-    if (!found(true, right - 2, right, top + inset, bottom - inset))
-        missing += QLatin1String(" right");
-    if (!found(false, top, top + 2, left + inset, right - inset))
-        missing += QLatin1String(" top");
-    if (!found(false, bottom - 2, bottom, left + inset, right - inset)) {
-        missing += QLatin1String(" bottom");
-    }
-    return missing;
-}
 
 }  // namespace
 

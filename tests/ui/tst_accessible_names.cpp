@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -6,8 +7,11 @@
 
 #include "AccessibleTree.h"
 #include "ScratchFolder.h"
+#include "SessionSetUp.h"
 #include "WidgetProbe.h"
 #include "WindowedConsole.h"
+#include "control/PanelState.h"
+#include "link/ConnectDialogModel.h"
 #include "table/TableScreen.h"
 #include "ui/kit/WidgetLook.h"
 #include "ui/link/ConnectFrm.h"
@@ -28,11 +32,15 @@ struct Windows : ScratchFolder, WindowedConsole<RecordingTransport> {
                           Qt::LeftButton);
         dialog = windows.connectFrm();
         QVERIFY(dialog != nullptr);
+        main.findChild<QAction*>(QStringLiteral("Menu_Log"))->trigger();
+        log = windows.logFrm();
+        QVERIFY(log != nullptr);
     }
 
     quven::TableScreen screen{console.tableLinks()};
     SetupFrm setup{screen};
     ConnectFrm* dialog = nullptr;
+    LogFrm* log = nullptr;
 };
 
 QAccessibleInterface* accessible(QWidget& window, const QString& name) {
@@ -41,8 +49,9 @@ QAccessibleInterface* accessible(QWidget& window, const QString& name) {
 
 }  // namespace
 
-// What a screen reader says for the data-table window and the connect dialog: every control
-// in words, not its documented name, which stays its objectName.
+// What a screen reader says for the console's windows (the control screen, the data-table
+// window, the connect dialog, the communication log): every control in words, not its
+// documented name, which stays its objectName.
 class AccessibleNamesTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
@@ -54,7 +63,10 @@ class AccessibleNamesTest : public QObject {
         Windows w;
         QCOMPARE(accessibletree::unspokenControls(&w.setup), QStringList());
         QCOMPARE(accessibletree::unspokenControls(w.dialog), QStringList());
+        QCOMPARE(accessibletree::unspokenControls(&w.main), QStringList());
+        QCOMPARE(accessibletree::unspokenControls(w.log), QStringList());
         QVERIFY(accessibletree::walk(&w.setup).size() > 400);
+        QVERIFY(accessibletree::walk(&w.main).size() > 90);
     }
 
     void namesTheControls_data() {
@@ -84,6 +96,12 @@ class AccessibleNamesTest : public QObject {
             {"File1", "Table files"},
             {"txtFileName", "File name"},
             {"lblFolder", "Current folder"},
+            {"main:Command6", "CW jog"},
+            {"main:Ctr_6", "Stop"},
+            {"main:Label2_1", "Counter display"},
+            {"main:Command3_3", "Key 3, axis or function mode 3"},
+            {"main:Shape1_9", "Clockwise pulse lamp, axis 1"},
+            {"log:LogHidePoll", "Hide status poll"},
         };
         for (const auto& [name, spoken] : controls) {
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(spoken);
@@ -93,7 +111,16 @@ class AccessibleNamesTest : public QObject {
         QFETCH(QString, name);
         QFETCH(QString, spoken);
         Windows w;
-        QAccessibleInterface* control = accessible(w.setup, name);
+        // "main:Command2" is the control screen's, "log:LogView" the log's; the rest are the
+        // data-table window's.
+        QWidget* window = &w.setup;
+        if (name.startsWith(QLatin1String("main:"))) {
+            window = &w.main;
+        } else if (name.startsWith(QLatin1String("log:"))) {
+            window = w.log;
+        }
+        name = name.section(QLatin1Char(':'), -1);
+        QAccessibleInterface* control = accessible(*window, name);
         QVERIFY(control != nullptr);
         QCOMPARE(control->object()->objectName(), name);
         if (auto* box = qobject_cast<QComboBox*>(control->object())) {
@@ -131,6 +158,35 @@ class AccessibleNamesTest : public QObject {
         const auto labels = host->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->object()->objectName(), QStringLiteral("HostText"));
+    }
+
+    // The control screen's states are heard, not only seen as colours: a key lit or not, a lamp
+    // on or off, a display's value, each with ", not live" while no answer keeps it live.
+    void speaksThePanelsStates() {
+        Windows w;
+        PanelState& panel = w.console.panel;
+        QAccessibleInterface* key = accessible(w.main, QStringLiteral("Command3_2"));
+        QAccessibleInterface* lamp = accessible(w.main, QStringLiteral("Shape1_9"));
+        QCOMPARE(key->text(QAccessible::Description), QStringLiteral("not lit, not live"));
+        QCOMPARE(lamp->text(QAccessible::Description), QStringLiteral("off, not live"));
+        panel.setKeyLit(2, true);
+        panel.setLampOn(9, true);
+        QCOMPARE(key->text(QAccessible::Description), QStringLiteral("lit, not live"));
+        QCOMPARE(lamp->text(QAccessible::Description), QStringLiteral("on, not live"));
+        QVERIFY(key->object()->property("font").value<QFont>().bold());
+
+        // The dialog the fixture opened connects to the loopback address.
+        ConnectDialogModel* form = w.console.session.connectDialogModel();
+        form->setHostText(kLoopback);
+        form->setPortText(QStringLiteral("7777"));
+        w.console.session.ConnectButton_Click();
+        w.console.poll.Timer2_Timer();
+        w.transport.arrive("QUVEN01 V1.20\r\n");
+        QCOMPARE(key->text(QAccessible::Description), QStringLiteral("lit"));
+        QCOMPARE(accessible(w.main, QStringLiteral("Label13"))->text(QAccessible::Description),
+                 QStringLiteral("Firmware Version  QUVEN01 V1.20"));
+        QCOMPARE(accessible(w.main, QStringLiteral("Connect"))->text(QAccessible::Name),
+                 QStringLiteral("Disconnect from the controller"));
     }
 };
 

@@ -70,7 +70,7 @@ void MainWindowTest::startsWithTheSessionControls() {
     QVERIFY(connectButton);
     QCOMPARE(connectButton->text(), QStringLiteral("&Connect..."));
     QCOMPARE(connectButton->toolTip(), QStringLiteral("Remote connection control"));
-    QCOMPARE(connectButton->accessibleName(), QStringLiteral("Connect"));
+    QCOMPARE(connectButton->accessibleName(), QStringLiteral("Connect to the controller"));
     QCOMPARE(control<QPushButton>(&main, "Command1")->text(), QStringLiteral("Quit"));
     QCOMPARE(control<QLabel>(&main, "Label8")->text(), QStringLiteral("Host Name"));
     QCOMPARE(control<QLabel>(&main, "Label9")->text(), QStringLiteral("Port No."));
@@ -126,6 +126,7 @@ void MainWindowTest::connectsDisconnectsAndRemembersTheHost() {
     QVERIFY(controller.accept());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(connectButton->text(), QStringLiteral("Disconnect"));
+    QCOMPARE(connectButton->accessibleName(), QStringLiteral("Disconnect from the controller"));
     QCOMPARE(backColour(connectButton), colours::LightYellow);
     QCOMPARE(backColour(quitButton), colours::LightYellow);
     QCOMPARE(paintedColour(connectButton), colours::LightYellow);

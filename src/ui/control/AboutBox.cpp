@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "core/Version.h"
+#include "ui/kit/ConsolePalette.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
@@ -22,7 +23,9 @@ QString aboutText() {
 QMessageBox* openAboutBox(QWidget* window) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About QUVEN-01 Console"),
                                 aboutText(), QMessageBox::Ok, window);
-    setControlName(box, QStringLiteral("AboutBox"));
+    setControlName(box, QStringLiteral("AboutBox"), QStringLiteral("About QUVEN-01 Console"));
+    // The console's colours, as the window it belongs to, whatever the desktop's theme.
+    kit::useConsolePalette(box);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
     // The address can be copied from the box.

@@ -1,6 +1,5 @@
 #include "ui/control/DisplayArea.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,16 +8,18 @@
 #include "control/OperatorCommands.h"
 #include "control/PanelState.h"
 #include "link/LinkHealth.h"
+#include "ui/control/PanelFonts.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/Controls.h"
+#include "ui/kit/DeviceCaption.h"
 #include "ui/kit/Lamp.h"
 #include "ui/kit/Typeface.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
 
-using kit::bold;
 using kit::place;
+using kit::plainFace;
 
 // Every place below is in the control screen's client area, as the panel is drawn.
 namespace {
@@ -38,63 +39,69 @@ constexpr int kModeKeyHeight = 24;
 constexpr int kAxisKeyY = 160;
 constexpr int kBottomRowY = 210;
 
-// The keypad in the order its keys take the focus.
+// The keypad in the order its keys take the focus; an axis key's words name its number.
 constexpr struct {
     int key;  // PanelState's key index
     const char* caption;
     int column;
     int y;
     int height;
+    const char* spoken;
 } kKeypad[] = {
-    {PanelState::kFunctionKey, "8:F", 0, kModeKeyY, kModeKeyHeight},
-    {PanelState::kNormalKey, "9:N", 1, kModeKeyY, kModeKeyHeight},
-    {0, "0", 0, kAxisKeyY, kKeySize},
-    {1, "1", 1, kAxisKeyY, kKeySize},
-    {2, "2", 2, kAxisKeyY, kKeySize},
-    {3, "3", 3, kAxisKeyY, kKeySize},
-    {4, "4", 4, kAxisKeyY, kKeySize},
-    {5, "5", 5, kAxisKeyY, kKeySize},
-    {6, "6", 6, kAxisKeyY, kKeySize},
-    {7, "7", 7, kAxisKeyY, kKeySize},
+    {PanelState::kFunctionKey, "8:F", 0, kModeKeyY, kModeKeyHeight, "Key 8, function mode"},
+    {PanelState::kNormalKey, "9:N", 1, kModeKeyY, kModeKeyHeight, "Key 9, normal mode"},
+    {0, "0", 0, kAxisKeyY, kKeySize, nullptr},
+    {1, "1", 1, kAxisKeyY, kKeySize, nullptr},
+    {2, "2", 2, kAxisKeyY, kKeySize, nullptr},
+    {3, "3", 3, kAxisKeyY, kKeySize, nullptr},
+    {4, "4", 4, kAxisKeyY, kKeySize, nullptr},
+    {5, "5", 5, kAxisKeyY, kKeySize, nullptr},
+    {6, "6", 6, kAxisKeyY, kKeySize, nullptr},
+    {7, "7", 7, kAxisKeyY, kKeySize, nullptr},
 };
 
 // The mode and counter displays (Label2_0, Label2_1), each right of its caption.
 constexpr struct {
     const char* captionName;
     const char* caption;
+    const char* captionSpoken;
     const char* name;
+    const char* spoken;
     int y;
     int height;
-    qreal fontScale;
+    qreal points;
 } kDisplays[] = {
-    {"Label1", "MODE", "Label2_0", 60, 22, 1.0},
-    {"Label3", "COUNT", "Label2_1", 86, 36, 2.0},
+    {"Label1", "MODE", "Mode", "Label2_0", "Mode display", 60, 22, panelfonts::kCaption},
+    {"Label3", "COUNT", "Count", "Label2_1", "Counter display", 86, 36, panelfonts::kCounter},
 };
 
-// Lamps: the header's digits name the columns; the lamps stand under them, a row for each switch.
+// Lamps: the header's digits name the columns; the lamps stand under them, a row for each
+// switch. Each column stands at a fixed place, under its digit as the header is printed.
 constexpr int kLampHeaderX = 390;
 constexpr int kLampHeaderY = 12;
 constexpr int kLampTop = 36;
 constexpr int kLampPitch = 24;
 constexpr int kLampSize = 12;
+constexpr int kLampColumnX[] = {388, 407, 430, 453, 472, 491, 510, 529};
 const QString kLampHeader = QStringLiteral("0   1    2    3   4   5   6   7");
 constexpr struct {
     const char* name;
     const char* caption;
+    const char* spoken;  // the row's lamps: "<spoken> lamp, axis 2"
 } kLampRows[] = {
-    {"Label10_5", "cwls"},
-    {"Label16", "cwp"},
-    {"Label17", "ccwp"},
-    {"Label18", "ccwls"},
+    {"Label10_5", "cwls", "Clockwise limit"},
+    {"Label16", "cwp", "Clockwise pulse"},
+    {"Label17", "ccwp", "Counter-clockwise pulse"},
+    {"Label18", "ccwls", "Counter-clockwise limit"},
 };
 
 // The jog keys at the right end, "+" in the axis keys' row and "-" in the row below.
 constexpr int kJogX = 478;
 constexpr int kJogWidth = 60;
 
-QLabel* displayLabel(QWidget* parent, const QString& name, const QRect& geometry,
-                     const QFont& font) {
-    auto* label = place(new QLabel(parent), name, geometry);
+QLabel* displayLabel(QWidget* parent, const QString& name, const QString& spoken,
+                     const QRect& geometry, const QFont& font) {
+    auto* label = place(new QLabel(parent), name, spoken, geometry);
     // The displays show the controller's text: plain, never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
@@ -105,17 +112,16 @@ QLabel* displayLabel(QWidget* parent, const QString& name, const QRect& geometry
     return label;
 }
 
-// Where the centre of column `column`'s digit falls within the header text.
-int headerDigitCentre(const QFontMetrics& metrics, int column) {
-    const int at = kLampHeader.indexOf(QString::number(column));
-    return metrics.horizontalAdvance(kLampHeader.left(at)) +
-           metrics.horizontalAdvance(kLampHeader.at(at)) / 2;
+// A display shows its text, and a screen reader hears it after the display's name.
+void showText(QLabel* display, const QString& text) {
+    display->setText(text);
+    setSpokenState(display, text);
 }
 }  // namespace
 
 DisplayArea::DisplayArea(QWidget* parent, const QRect& area, PanelState& panel,
                          OperatorCommands& commands, LinkHealth& linkHealth)
-    : Panel(parent, QStringLiteral("DisplayArea"), area),
+    : Panel(parent, QStringLiteral("DisplayArea"), QStringLiteral("Controller panel"), area),
       panel_(panel),
       commands_(commands),
       linkHealth_(linkHealth) {
@@ -128,56 +134,65 @@ DisplayArea::DisplayArea(QWidget* parent, const QRect& area, PanelState& panel,
 }
 
 void DisplayArea::buildDisplays() {
-    // The controller's panel prints its title large, in the console's face.
-    auto* title = kit::caption(this, QStringLiteral("lbl0"), QStringLiteral("QUVEN-01"),
-                               local(QRect(16, 10, 200, 32)));
-    title->setFont(kit::inConsoleFace(bold(title, 2.2)));
+    // The controller's panel prints its title large, in the console's face, bold at every
+    // scale.
+    auto* title =
+        place(new kit::DeviceCaption(QStringLiteral("QUVEN-01"), this), QStringLiteral("lbl0"),
+              QStringLiteral("QUVEN-01"), local(QRect(16, 10, 200, 32)));
+    title->setFont(kit::face(panelfonts::kTitle, true));
 
     kit::caption(this, QStringLiteral("Label11_0"), QStringLiteral("LCD DISPLAY"),
-                 local(QRect(kDisplayX, 44, kDisplayWidth, 16)), Qt::AlignCenter);
+                 local(QRect(kDisplayX, 44, kDisplayWidth, 16)), Qt::AlignCenter,
+                 QStringLiteral("LCD display"));
     for (int row = 0; row < int(label2_.size()); ++row) {
         const auto& display = kDisplays[row];
         kit::caption(this, QLatin1String(display.captionName), QLatin1String(display.caption),
-                     local(QRect(16, display.y, 58, display.height)))
-            ->setFont(bold(this));
+                     local(QRect(16, display.y, 58, display.height)),
+                     Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(display.captionSpoken))
+            ->setFont(plainFace(panelfonts::kCaption, true));
         label2_[row] =
-            displayLabel(this, QLatin1String(display.name),
+            displayLabel(this, QLatin1String(display.name), QLatin1String(display.spoken),
                          local(QRect(kDisplayX, display.y, kDisplayWidth, display.height)),
-                         bold(this, display.fontScale));
+                         plainFace(display.points, true));
     }
 }
 
 void DisplayArea::buildLamps() {
     auto* header = kit::caption(this, QStringLiteral("Label5"), kLampHeader,
-                                local(QRect(kLampHeaderX, kLampHeaderY, 156, 16)));
-    // The lamps are placed by the header text's own metrics, so it must start at the edge.
+                                local(QRect(kLampHeaderX, kLampHeaderY, 156, 16)),
+                                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Axes 0 to 7"));
+    // Its runs of blanks put the digits over the columns, from the edge on.
     header->setTextFormat(Qt::PlainText);
     header->setIndent(0);
-    const QFontMetrics metrics(header->font());
 
     for (int row = 0; row < 4; ++row) {
         const int y = kLampTop + row * kLampPitch;
+        const QString words = QLatin1String(kLampRows[row].spoken);
         kit::caption(this, QLatin1String(kLampRows[row].name),
                      QLatin1String(kLampRows[row].caption),
                      local(QRect(kLampHeaderX - 56, y - 2, 48, kLampSize + 4)),
-                     Qt::AlignRight | Qt::AlignVCenter);
+                     Qt::AlignRight | Qt::AlignVCenter, words + QLatin1String(" lamps"));
         for (int column = 0; column < 8; ++column) {
             const int lamp = row * 8 + column;
-            const int x = kLampHeaderX + headerDigitCentre(metrics, column) - kLampSize / 2;
             shape1_[lamp] = place(new Lamp(this), QStringLiteral("Shape1_%1").arg(lamp),
-                                  local(QRect(x, y, kLampSize, kLampSize)));
+                                  words + QStringLiteral(" lamp, axis %1").arg(column),
+                                  local(QRect(kLampColumnX[column], y, kLampSize, kLampSize)));
         }
     }
 }
 
 void DisplayArea::buildKeypad() {
     for (const auto& key : kKeypad) {
+        const QString spoken =
+            key.spoken != nullptr ? QLatin1String(key.spoken)
+                                  : QStringLiteral("Key %1, axis or function mode %1").arg(key.key);
         command3_[key.key] =
             place(new QPushButton(QLatin1String(key.caption), this),
-                  QStringLiteral("Command3_%1").arg(key.key),
+                  QStringLiteral("Command3_%1").arg(key.key), spoken,
                   local(QRect(kKeyX + key.column * kKeyPitch, key.y, kKeySize, key.height)));
     }
-    const kit::ButtonLook res{"Ctr_0", "RES", "position data preset", QColor()};
+    const kit::ButtonLook res{"Ctr_0",  "RES", "position data preset",
+                              QColor(), "",    "RES, preset the counter to zero"};
     auto* button =
         kit::button<QPushButton>(this, res, local(QRect(kKeyX, kBottomRowY, 56, kKeySize)));
     connect(button, &QPushButton::clicked, &commands_,
@@ -185,16 +200,19 @@ void DisplayArea::buildKeypad() {
 }
 
 void DisplayArea::buildSpeed() {
-    auto* frame = place(new QGroupBox(QStringLiteral("SPEED"), this), QStringLiteral("Frame2"),
-                        local(QRect(84, kBottomRowY - 6, 162, kKeySize + 6)));
+    auto* frame =
+        place(new QGroupBox(QStringLiteral("SPEED"), this), QStringLiteral("Frame2"),
+              QStringLiteral("Speed range"), local(QRect(84, kBottomRowY - 6, 162, kKeySize + 6)));
     frame->setToolTip(kSpeedSelect);
     // The selectors are light grey, the panel's own colour.
     setBackColour(frame, colours::PanelGrey);
     const char* letters[] = {"H", "M", "L"};
+    const char* spoken[] = {"High speed", "Middle speed", "Low speed"};
     for (int option = 0; option < 3; ++option) {
         option2_[option] =
             place(new QRadioButton(QLatin1String(letters[option]), frame),
-                  QStringLiteral("Option2_%1").arg(option), QRect(12 + option * 50, 20, 44, 20));
+                  QStringLiteral("Option2_%1").arg(option), QLatin1String(spoken[option]),
+                  QRect(12 + option * 50, 20, 44, 20));
         option2_[option]->setToolTip(kSpeedSelect);
         setBackColour(option2_[option], colours::PanelGrey);
     }
@@ -202,29 +220,38 @@ void DisplayArea::buildSpeed() {
 
 void DisplayArea::buildJog() {
     kit::caption(this, QStringLiteral("Label7"), QStringLiteral("JOG"),
-                 local(QRect(kJogX, kModeKeyY, kJogWidth, 24)), Qt::AlignCenter)
-        ->setFont(bold(this));
+                 local(QRect(kJogX, kModeKeyY, kJogWidth, 24)), Qt::AlignCenter,
+                 QStringLiteral("Jog"))
+        ->setFont(plainFace(panelfonts::kCaption, true));
     const struct {
         kit::ButtonLook look;
         int y;
         void (OperatorCommands::*click)();
     } keys[] = {
-        {{"Command6", "+", "CW jog", QColor()}, kAxisKeyY, &OperatorCommands::Command6_Click},
-        {{"Command7", "-", "CCW jog", QColor()}, kBottomRowY, &OperatorCommands::Command7_Click},
+        {{"Command6", "+", "CW jog", QColor(), "", "CW jog"},
+         kAxisKeyY,
+         &OperatorCommands::Command6_Click},
+        {{"Command7", "-", "CCW jog", QColor(), "", "CCW jog"},
+         kBottomRowY,
+         &OperatorCommands::Command7_Click},
     };
     for (const auto& key : keys) {
         auto* button = kit::button<QPushButton>(this, key.look,
                                                 local(QRect(kJogX, key.y, kJogWidth, kKeySize)));
-        button->setFont(bold(this, 1.5));
+        button->setFont(plainFace(panelfonts::kLarge, true));
         connect(button, &QPushButton::clicked, &commands_, key.click);
     }
 }
 
 void DisplayArea::bind() {
-    label2_[kModeDisplay]->setText(panel_.modeText());
-    label2_[kCounterDisplay]->setText(panel_.counterText());
-    connect(&panel_, &PanelState::modeTextChanged, label2_[kModeDisplay], &QLabel::setText);
-    connect(&panel_, &PanelState::counterTextChanged, label2_[kCounterDisplay], &QLabel::setText);
+    QLabel* mode = label2_[kModeDisplay];
+    QLabel* counter = label2_[kCounterDisplay];
+    showText(mode, panel_.modeText());
+    showText(counter, panel_.counterText());
+    connect(&panel_, &PanelState::modeTextChanged, mode,
+            [mode](const QString& text) { showText(mode, text); });
+    connect(&panel_, &PanelState::counterTextChanged, counter,
+            [counter](const QString& text) { showText(counter, text); });
 
     for (int key = 0; key < PanelState::kKeyCount; ++key) {
         showKey(key, panel_.keyLit(key));
@@ -253,15 +280,13 @@ void DisplayArea::bind() {
 }
 
 void DisplayArea::showKey(int key, bool lit) {
-    if (lit) {
-        setBackColour(command3_[key], colours::Yellow);
-    } else {
-        clearBackColour(command3_[key]);
-    }
+    setKeyLit(command3_[key], lit ? colours::Yellow : QColor());
 }
 
 void DisplayArea::showLamp(int lamp, bool on) {
     shape1_[lamp]->setFillColour(on ? colours::LampOn : colours::LampOff);
+    shape1_[lamp]->setLit(on);
+    setSpokenState(shape1_[lamp], QLatin1String(on ? "on" : "off"));
 }
 
 // The displays' contents stay; only their text (a lamp's rim) turns pale.

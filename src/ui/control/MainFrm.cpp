@@ -1,16 +1,19 @@
 #include "ui/control/MainFrm.h"
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLayout>
 #include <QMenuBar>
 
 #include "link/Session.h"
 #include "ui/control/DisplayArea.h"
+#include "ui/control/PanelFonts.h"
 #include "ui/control/RemoteArea.h"
 #include "ui/control/StatusLine.h"
 #include "ui/kit/Colours.h"
+#include "ui/kit/ConsolePalette.h"
 #include "ui/kit/FixedLayout.h"
+#include "ui/kit/Hairline.h"
+#include "ui/kit/ScreenFit.h"
+#include "ui/kit/Typeface.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
@@ -32,31 +35,33 @@ constexpr QRect kRemoteArea(kFrameLeft + 1, kDividerY + 1, kFrameRight - kFrameL
 constexpr QRect kStatusLine(0, kFrameBottom + 1, MainFrm::kClientWidth,
                             MainFrm::kClientHeight - kFrameBottom - 1);
 
-QFrame* line(QWidget* panel, const QString& name, const QRect& geometry) {
-    auto* drawn = kit::place(new QFrame(panel), name, geometry);
-    drawn->setFrameShape(geometry.height() == 1 ? QFrame::HLine : QFrame::VLine);
-    drawn->setFrameShadow(QFrame::Plain);
-    drawn->setLineWidth(1);
-    return drawn;
+// A line of the frame, one layout pixel thick, that stays visible at every scale.
+void line(QWidget* panel, const QString& name, const QString& spoken, const QRect& geometry) {
+    const Qt::Orientation orientation = geometry.height() == 1 ? Qt::Horizontal : Qt::Vertical;
+    kit::place(new kit::HairlineRule(orientation, panel), name, spoken, geometry);
 }
 }  // namespace
 
 MainFrm::MainFrm(const ControlScreenParts& parts, QWidget* parent)
     : QMainWindow(parent), parts_(parts) {
-    setControlName(this, QStringLiteral("MainFrm"));
+    setControlName(this, QStringLiteral("MainFrm"), QStringLiteral("QUVEN-01 control screen"));
     setWindowTitle(QStringLiteral("Control via Telnet"));
+    // The panel's fixed colours, whatever the desktop's theme; the menu bar keeps the
+    // desktop's font, the panel its own sizes.
+    kit::useConsolePalette(this);
     buildMenu();
 
     auto* panel = new QWidget(this);
-    setControlName(panel, QStringLiteral("Panel"));
+    setControlName(panel, QStringLiteral("Panel"), QStringLiteral("Control screen"));
     setBackColour(panel, colours::PanelGrey);
+    panel->setFont(kit::plainFace(panelfonts::kCaption));
     panel->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(panel);
     buildFrame(panel);
     new DisplayArea(panel, kDisplayArea, parts.panel, parts.commands, parts.linkHealth);
     new RemoteArea(panel, kRemoteArea, parts);
     new StatusLine(panel, kStatusLine, parts.sessionControls, parts.panel, parts.linkHealth);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // On a screen too small for it, the panel scrolls below the menu bar.
+    kit::fitMainWindowToScreen(this, panel);
 }
 
 void MainFrm::buildMenu() {
@@ -75,11 +80,16 @@ void MainFrm::buildMenu() {
 void MainFrm::buildFrame(QWidget* panel) {
     const int width = kFrameRight - kFrameLeft + 1;
     const int height = kFrameBottom - kFrameTop + 1;
-    line(panel, QStringLiteral("Line1"), QRect(kFrameLeft, kFrameTop, width, 1));
-    line(panel, QStringLiteral("Line2"), QRect(kFrameRight, kFrameTop, 1, height));
-    line(panel, QStringLiteral("Line3"), QRect(kFrameLeft, kFrameBottom, width, 1));
-    line(panel, QStringLiteral("Line4"), QRect(kFrameLeft, kFrameTop, 1, height));
-    line(panel, QStringLiteral("Line5"), QRect(kFrameLeft, kDividerY, width, 1));
+    line(panel, QStringLiteral("Line1"), QStringLiteral("Frame, top"),
+         QRect(kFrameLeft, kFrameTop, width, 1));
+    line(panel, QStringLiteral("Line2"), QStringLiteral("Frame, right"),
+         QRect(kFrameRight, kFrameTop, 1, height));
+    line(panel, QStringLiteral("Line3"), QStringLiteral("Frame, bottom"),
+         QRect(kFrameLeft, kFrameBottom, width, 1));
+    line(panel, QStringLiteral("Line4"), QStringLiteral("Frame, left"),
+         QRect(kFrameLeft, kFrameTop, 1, height));
+    line(panel, QStringLiteral("Line5"), QStringLiteral("Line above the remote control"),
+         QRect(kFrameLeft, kDividerY, width, 1));
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 #include "link/ReceiveDisplay.h"
 #include "link/Session.h"
 #include "link/SessionControls.h"
+#include "ui/control/PanelFonts.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/Typeface.h"
@@ -50,7 +51,8 @@ struct CtrButton {
 }  // namespace
 
 RemoteArea::RemoteArea(QWidget* parent, const QRect& area, const ControlScreenParts& parts)
-    : Panel(parent, QStringLiteral("RemoteArea"), area), parts_(parts) {
+    : Panel(parent, QStringLiteral("RemoteArea"), QStringLiteral("Remote control"), area),
+      parts_(parts) {
     buildSessionRow();
     buildCommandRow();
     buildModeSelector();
@@ -62,26 +64,28 @@ QPushButton* RemoteArea::button(const kit::ButtonLook& look, const QRect& geomet
     return kit::button<QPushButton>(this, look, local(geometry));
 }
 
-QLabel* RemoteArea::caption(const char* name, const char* text, const QRect& geometry) {
+QLabel* RemoteArea::caption(const char* name, const char* text, const char* spoken,
+                            const QRect& geometry) {
     return kit::caption(this, QLatin1String(name), QLatin1String(text), local(geometry),
-                        Qt::AlignCenter);
+                        Qt::AlignCenter, QLatin1String(spoken));
 }
 
 void RemoteArea::buildSessionRow() {
     kit::caption(this, QStringLiteral("Label4"), QStringLiteral("REMOTE CONTROL ONLY"),
-                 local(QRect(16, 274, 200, 18)));
+                 local(QRect(16, 274, 200, 18)), Qt::AlignLeft | Qt::AlignVCenter,
+                 QStringLiteral("Remote control only"));
 
-    // The connect button's caption and colour follow the session.
+    // The connect button's caption, words and colour follow the session.
     connect_ = button({"Connect", "", "Remote connection control", QColor()},
                       QRect(16, kFirstRowY, 80, kFirstRowHeight));
-    auto* setup =
-        button({"SetupPb", "To Setup Screen", "To data table and setup", colours::LightCyan},
-               QRect(100, kFirstRowY, 106, kFirstRowHeight));
+    auto* setup = button({"SetupPb", "To Setup Screen", "To data table and setup",
+                          colours::LightCyan, "", "To Setup Screen"},
+                         QRect(100, kFirstRowY, 106, kFirstRowHeight));
 
-    caption("Label10_0", "SET DATA", QRect(212, kCaptionY, 108, 16));
-    text1_0_ = place(new QLineEdit(this), QStringLiteral("Text1_0"),
+    caption("Label10_0", "SET DATA", "Set data", QRect(212, kCaptionY, 108, 16));
+    text1_0_ = place(new QLineEdit(this), QStringLiteral("Text1_0"), QStringLiteral("Set data"),
                      local(QRect(212, kFirstRowY, 108, kFirstRowHeight)));
-    text1_0_->setFont(kit::bold(this, 1.5));
+    text1_0_->setFont(kit::plainFace(panelfonts::kLarge, true));
     text1_0_->setAlignment(Qt::AlignCenter);
     text1_0_->setToolTip(QStringLiteral("Set data input"));
 
@@ -90,13 +94,20 @@ void RemoteArea::buildSessionRow() {
 }
 
 void RemoteArea::buildCommandRow() {
-    const CtrButton preset{{"Ctr_4", "Preset", "position data preset", colours::Yellow},
+    const CtrButton preset{{"Ctr_4", "Preset", "position data preset", colours::Yellow, "",
+                            "Preset the counter to the set data"},
                            326,
                            52,
                            OperatorCommands::Preset};
     const CtrButton scan[] = {
-        {{"Ctr_5", "Start", "scan start", colours::LightGreen}, 382, 44, OperatorCommands::Start},
-        {{"Ctr_6", "Stop", "scan stop", colours::LightRed}, 430, 44, OperatorCommands::Stop},
+        {{"Ctr_5", "Start", "scan start", colours::LightGreen, "", "Start in the control mode"},
+         382,
+         44,
+         OperatorCommands::Start},
+        {{"Ctr_6", "Stop", "scan stop", colours::LightRed, "", "Stop"},
+         430,
+         44,
+         OperatorCommands::Stop},
     };
     OperatorCommands& commands = parts_.commands;
     const auto make = [this, &commands](const CtrButton& entry) {
@@ -106,7 +117,7 @@ void RemoteArea::buildCommandRow() {
     };
     make(preset);
     // "CONTROL" heads the scan's buttons.
-    caption("Label6", "CONTROL", QRect(382, kCaptionY, 92, 16));
+    caption("Label6", "CONTROL", "Scan control", QRect(382, kCaptionY, 92, 16));
     for (const CtrButton& entry : scan) {
         make(entry);
     }
@@ -116,6 +127,7 @@ void RemoteArea::buildModeSelector() {
     // From the area's top down to the bottom of the first button row.
     auto* frame =
         place(new QGroupBox(QStringLiteral("MODE"), this), QStringLiteral("Frame1"),
+              QStringLiteral("Control mode"),
               local(QRect(480, kModeSelectorY, 66, kFirstRowY + kFirstRowHeight - kModeSelectorY)));
     frame->setToolTip(kModeSelect);
     // The selectors are light grey, the panel's own colour.
@@ -123,16 +135,18 @@ void RemoteArea::buildModeSelector() {
     const struct {
         int index;
         const char* text;
+        const char* spoken;
     } topToBottom[] = {
-        {OperatorCommands::PlusScan, "+SCN"},
-        {OperatorCommands::MinusScan, "-SCN"},
-        {OperatorCommands::Abs, "ABS"},
-        {OperatorCommands::Rel, "REL"},
+        {OperatorCommands::PlusScan, "+SCN", "Plus scan"},
+        {OperatorCommands::MinusScan, "-SCN", "Minus scan"},
+        {OperatorCommands::Abs, "ABS", "Absolute move"},
+        {OperatorCommands::Rel, "REL", "Relative move"},
     };
     int y = 18;
     for (const auto& option : topToBottom) {
         auto* radio = place(new QRadioButton(QLatin1String(option.text), frame),
-                            QStringLiteral("Option1_%1").arg(option.index), QRect(4, y, 60, 16));
+                            QStringLiteral("Option1_%1").arg(option.index),
+                            QLatin1String(option.spoken), QRect(4, y, 60, 16));
         radio->setToolTip(kModeSelect);
         setBackColour(radio, colours::PanelGrey);
         option1_[option.index] = radio;
@@ -142,13 +156,14 @@ void RemoteArea::buildModeSelector() {
 
 void RemoteArea::buildManualRow() {
     // Quit takes the session's colour too.
-    command1_ =
-        button({"Command1", "Quit", "", QColor()}, QRect(16, kSecondRowY, 80, kSecondRowHeight));
+    command1_ = button({"Command1", "Quit", "", QColor(), "", "Quit"},
+                       QRect(16, kSecondRowY, 80, kSecondRowHeight));
     connect(command1_, &QPushButton::clicked, &parts_.session, &Session::Command1_Click);
 
     // A multi-line box one line high: Enter puts a line break in, which the manual line's rule
     // takes out again when it marks the command for sending.
     text2_ = place(new QPlainTextEdit(this), QStringLiteral("Text2"),
+                   QStringLiteral("Manual command line"),
                    local(QRect(100, kSecondRowY, 190, kSecondRowHeight)));
     text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -157,18 +172,19 @@ void RemoteArea::buildManualRow() {
     text2_->document()->setDocumentMargin(3);
     // Up and Down step through the lines sent before.
     text2_->installEventFilter(this);
-    caption("Label20", "Send Data(with return Key)", QRect(100, kSecondCaptionY, 190, 16));
+    caption("Label20", "Send Data(with return Key)", "Send data, with the Return key",
+            QRect(100, kSecondCaptionY, 190, 16));
 
-    label19_ = place(new QLabel(this), QStringLiteral("Label19"),
+    label19_ = place(new QLabel(this), QStringLiteral("Label19"), QStringLiteral("Receive data"),
                      local(QRect(296, kSecondRowY, 190, kSecondRowHeight)));
     setBackColour(label19_, colours::LightCyan);
     label19_->setTextFormat(Qt::PlainText);
     label19_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label19_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label19_->setIndent(3);
-    caption("Label21", "Receive Data", QRect(296, kSecondCaptionY, 190, 16));
+    caption("Label21", "Receive Data", "Receive data", QRect(296, kSecondCaptionY, 190, 16));
 
-    auto* clear = button({"Command2", "CLR", "", colours::Cyan},
+    auto* clear = button({"Command2", "CLR", "", colours::Cyan, "", "Clear the receive data"},
                          QRect(492, kSecondRowY, 54, kSecondRowHeight));
     connect(clear, &QPushButton::clicked, &parts_.commands, &OperatorCommands::Command2_Click);
 }
@@ -195,8 +211,8 @@ void RemoteArea::bind() {
     }
     connect(&commands, &OperatorCommands::modeOptionChanged, this, &RemoteArea::showModeOption);
 
-    label19_->setText(parts_.receiveDisplay.text());
-    connect(&parts_.receiveDisplay, &ReceiveDisplay::textChanged, label19_, &QLabel::setText);
+    showReceived(parts_.receiveDisplay.text());
+    connect(&parts_.receiveDisplay, &ReceiveDisplay::textChanged, this, &RemoteArea::showReceived);
 
     showManualLine(parts_.manualLine.text(), parts_.manualLine.caret());
     connect(text2_, &QPlainTextEdit::textChanged, this, &RemoteArea::manualBoxEdited);
@@ -207,9 +223,19 @@ void RemoteArea::bind() {
 void RemoteArea::showSessionControls() {
     const SessionControls& controls = parts_.sessionControls;
     connect_->setText(controls.connectCaption());
+    // A screen reader says what the caption says, in words.
+    const bool disconnects = controls.connectCaption().startsWith(QLatin1String("Disconnect"));
+    connect_->setAccessibleName(QLatin1String(disconnects ? "Disconnect from the controller"
+                                                          : "Connect to the controller"));
     const QColor look = controls.sessionLit() ? colours::LightYellow : QColor();
     setBackColour(connect_, look);
     setBackColour(command1_, look);
+}
+
+// A screen reader hears the reply after the display's name.
+void RemoteArea::showReceived(const QString& text) {
+    label19_->setText(text);
+    setSpokenState(label19_, text);
 }
 
 void RemoteArea::showModeOption(int option) {

@@ -36,10 +36,11 @@ class RemoteArea : public kit::Panel {
     void buildModeSelector();
     void buildManualRow();
     QPushButton* button(const kit::ButtonLook& look, const QRect& geometry);
-    QLabel* caption(const char* name, const char* text, const QRect& geometry);
+    QLabel* caption(const char* name, const char* text, const char* spoken, const QRect& geometry);
     void bind();
     void showSessionControls();
     void showModeOption(int option);
+    void showReceived(const QString& text);
     void manualBoxEdited();
     void showManualLine(const QString& text, int caret);
 

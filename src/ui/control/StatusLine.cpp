@@ -5,10 +5,12 @@
 #include "control/PanelState.h"
 #include "link/LinkHealth.h"
 #include "link/SessionControls.h"
+#include "ui/control/PanelFonts.h"
 #include "ui/kit/Colours.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/FixedLayout.h"
 #include "ui/kit/Lamp.h"
+#include "ui/kit/Typeface.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
@@ -19,18 +21,25 @@ constexpr int kFieldY = 422;
 constexpr int kFieldHeight = 18;
 constexpr struct {
     const char* name;
+    const char* spoken;
     int x;
     int width;
 } kFields[] = {
-    {"Label8", 16, 174},
-    {"Label9", 194, 96},
-    {"Label13", 294, 212},
+    {"Label8", "Host name", 16, 174},
+    {"Label9", "Port number", 194, 96},
+    {"Label13", "Firmware version", 294, 212},
 };
 
 // The link lamp and its caption at the right end, up to the frame's right edge.
 constexpr int kLampSize = 12;
 constexpr QRect kLinkLamp(510, kFieldY + (kFieldHeight - kLampSize) / 2, kLampSize, kLampSize);
 constexpr QRect kLinkCaption(525, kFieldY, 29, kFieldHeight);
+
+// A field shows its text, and a screen reader hears it after the field's name.
+void showText(QLabel* field, const QString& text) {
+    field->setText(text);
+    setSpokenState(field, text);
+}
 
 QColor lampColour(LinkHealth::State state) {
     switch (state) {
@@ -47,7 +56,7 @@ QColor lampColour(LinkHealth::State state) {
 
 StatusLine::StatusLine(QWidget* parent, const QRect& area, SessionControls& sessionControls,
                        PanelState& panel, LinkHealth& linkHealth)
-    : Panel(parent, QStringLiteral("StatusLine"), area),
+    : Panel(parent, QStringLiteral("StatusLine"), QStringLiteral("Status line"), area),
       sessionControls_(sessionControls),
       linkHealth_(linkHealth) {
     label8_ = field(0);
@@ -55,8 +64,9 @@ StatusLine::StatusLine(QWidget* parent, const QRect& area, SessionControls& sess
     label13_ = field(2);
     buildLinkLamp();
 
-    label13_->setText(panel.firmwareText());
-    connect(&panel, &PanelState::firmwareTextChanged, label13_, &QLabel::setText);
+    showText(label13_, panel.firmwareText());
+    connect(&panel, &PanelState::firmwareTextChanged, label13_,
+            [this](const QString& text) { showText(label13_, text); });
     showSession();
     connect(&sessionControls_, &SessionControls::changed, this, &StatusLine::showSession);
     showLink();
@@ -66,33 +76,37 @@ StatusLine::StatusLine(QWidget* parent, const QRect& area, SessionControls& sess
 
 QLabel* StatusLine::field(int index) {
     const auto& entry = kFields[index];
-    auto* label = kit::place(new QLabel(this), QLatin1String(entry.name),
-                             local(QRect(entry.x, kFieldY, entry.width, kFieldHeight)));
+    auto* label =
+        kit::place(new QLabel(this), QLatin1String(entry.name), QLatin1String(entry.spoken),
+                   local(QRect(entry.x, kFieldY, entry.width, kFieldHeight)));
     // The host comes from the history file, the firmware from the controller: plain text.
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 void StatusLine::buildLinkLamp() {
-    linkLamp_ = kit::place(new Lamp(this), QStringLiteral("LinkLamp"), local(kLinkLamp));
-    linkCaption_ = kit::caption(this, QStringLiteral("LinkCaption"), QStringLiteral("LINK"),
-                                local(kLinkCaption));
+    linkLamp_ = kit::place(new Lamp(this), QStringLiteral("LinkLamp"), QStringLiteral("Link lamp"),
+                           local(kLinkLamp));
+    linkCaption_ =
+        kit::caption(this, QStringLiteral("LinkCaption"), QStringLiteral("LINK"),
+                     local(kLinkCaption), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Link"));
     QLabel* caption = linkCaption_;
-    QFont font = caption->font();
-    font.setPointSizeF(font.pointSizeF() * 0.85);
-    caption->setFont(font);
+    caption->setFont(kit::plainFace(panelfonts::kSmall));
     caption->setIndent(0);
     caption->setMargin(0);
 }
 
 void StatusLine::showSession() {
-    label8_->setText(sessionControls_.hostLabel());
-    label9_->setText(sessionControls_.portLabel());
+    showText(label8_, sessionControls_.hostLabel());
+    showText(label9_, sessionControls_.portLabel());
 }
 
-// The firmware is a live value too: it is dimmed with the panel's displays.
+// The firmware is a live value too: it is dimmed with the panel's displays. The lamp is lit,
+// its rim heavier, while answers arrive; a screen reader hears what its tooltip says.
 void StatusLine::showLink() {
     linkLamp_->setFillColour(lampColour(linkHealth_.state()));
+    linkLamp_->setLit(linkHealth_.isLive());
+    setSpokenState(linkLamp_, linkHealth_.description());
     linkLamp_->setToolTip(linkHealth_.description());
     linkCaption_->setToolTip(linkHealth_.description());
     setDimmed(label13_, !linkHealth_.isLive());

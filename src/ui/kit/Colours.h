@@ -24,6 +24,9 @@ inline const QColor NotRead{0xFF, 0xB0, 0xB0};      // table cells the last read
 inline const QColor LinkNoSession{0xB0, 0xB0, 0xB0};  // grey: no session
 inline const QColor LinkLive{0x20, 0xC0, 0x20};       // green: answers arriving
 inline const QColor LinkNoAnswer{0xFF, 0xB0, 0x00};   // amber: a query waits unanswered
-inline const QColor DimmedText{0xA8, 0xA8, 0xA8};     // live values that are not live
+// Live values that are not live: a mid grey, plainly paler than black yet readable on every
+// colour it is shown on (contrast 5.3 on the panel's grey, 6.5 on a lit key's yellow, 6.8 on
+// the displays' light yellow).
+inline const QColor DimmedText{0x59, 0x59, 0x59};
 
 }  // namespace quven::colours

@@ -16,15 +16,30 @@ QRect devicePixelsInside(const QTransform& toDevice, const QRect& box) {
     return QRect(QPoint(qCeil(mapped.left() - kSlack), qCeil(mapped.top() - kSlack)),
                  QPoint(qFloor(mapped.right() + kSlack) - 1, qFloor(mapped.bottom() + kSlack) - 1));
 }
+
+// As many device pixels as the scale has whole ones, at least one.
+int lineThickness(const QTransform& toDevice) {
+    return qMax(1, int(toDevice.m11() + kSlack));
+}
+
+// The first of `thickness` device pixels centred on `middle`: the pixel the middle falls in
+// when the line is one pixel thick.
+int firstAround(qreal middle, int thickness) {
+    return qFloor(middle - (thickness - 1) / 2.0 + kSlack);
+}
+
+// Paints in device pixels: undoes the world transform but keeps where the device puts us.
+void toDevicePixels(QPainter& painter, const QTransform& toDevice) {
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+}
 }  // namespace
 
 void drawHairlineFrame(QPainter& painter, const QRect& box, const QColor& colour) {
     const QTransform toDevice = painter.deviceTransform();
     const QRect inside = devicePixelsInside(toDevice, box);
-    const int thickness = qMax(1, int(toDevice.m11() + kSlack));
+    const int thickness = lineThickness(toDevice);
     painter.save();
-    // Drawn in device pixels: undo the world transform but keep where the device puts us.
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    toDevicePixels(painter, toDevice);
     for (int ring = 0; ring < thickness; ++ring) {
         const QRect edge = inside.adjusted(ring, ring, -ring, -ring);
         if (edge.width() <= 0 || edge.height() <= 0) {
@@ -38,6 +53,26 @@ void drawHairlineFrame(QPainter& painter, const QRect& box, const QColor& colour
     painter.restore();
 }
 
+void drawHairlineRule(QPainter& painter, const QRect& box, Qt::Orientation orientation,
+                      const QColor& colour) {
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF mapped = toDevice.mapRect(QRectF(box));
+    const QRect inside = devicePixelsInside(toDevice, box);
+    const int thickness = lineThickness(toDevice);
+    QRect line;
+    if (orientation == Qt::Horizontal) {
+        line = QRect(inside.left(), firstAround(mapped.center().y(), thickness), inside.width(),
+                     thickness);
+    } else {
+        line = QRect(firstAround(mapped.center().x(), thickness), inside.top(), thickness,
+                     inside.height());
+    }
+    painter.save();
+    toDevicePixels(painter, toDevice);
+    painter.fillRect(line, colour);
+    painter.restore();
+}
+
 HairlineBox::HairlineBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -47,6 +82,18 @@ HairlineBox::HairlineBox(QWidget* parent) : QFrame(parent) {
 void HairlineBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawHairlineFrame(painter, rect(), palette().color(foregroundRole()));
+}
+
+HairlineRule::HairlineRule(Qt::Orientation orientation, QWidget* parent)
+    : QFrame(parent), orientation_(orientation) {
+    setFrameShape(orientation == Qt::Horizontal ? QFrame::HLine : QFrame::VLine);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+}
+
+void HairlineRule::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawHairlineRule(painter, rect(), orientation_, palette().color(foregroundRole()));
 }
 
 }  // namespace quven::kit

@@ -16,6 +16,12 @@ namespace quven::kit {
 // The outline of `box` (in the painter's coordinates).
 void drawHairlineFrame(QPainter& painter, const QRect& box, const QColor& colour);
 
+// A straight line one layout pixel thick along `box` (a box that thin): across or down. At a
+// fractional scale so thin a box may hold no device pixel wholly; the line runs through its
+// middle instead, on the device pixels the middle falls in.
+void drawHairlineRule(QPainter& painter, const QRect& box, Qt::Orientation orientation,
+                      const QColor& colour);
+
 // A plain box frame whose line is a hairline; it draws nothing inside.
 class HairlineBox : public QFrame {
     Q_OBJECT
@@ -24,6 +30,20 @@ class HairlineBox : public QFrame {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A plain line across or down, one layout pixel thick, whose line is a hairline in the
+// window-text colour.
+class HairlineRule : public QFrame {
+    Q_OBJECT
+  public:
+    explicit HairlineRule(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Qt::Orientation orientation_;
 };
 
 }  // namespace quven::kit

@@ -2,7 +2,14 @@
 
 #include <QPainter>
 
+#include "ui/kit/WidgetLook.h"
+
 namespace quven {
+
+namespace {
+constexpr qreal kRim = 1.0;
+constexpr qreal kLitRim = 2.0;
+}  // namespace
 
 // Only the circle is drawn; the panel shows through the corners.
 Lamp::Lamp(QWidget* parent) : QWidget(parent) {}
@@ -14,10 +21,18 @@ void Lamp::setFillColour(const QColor& colour) {
     }
 }
 
+void Lamp::setLit(bool lit) {
+    if (lit != lit_) {
+        lit_ = lit;
+        update();
+    }
+}
+
 void Lamp::setDimmed(bool dimmed) {
     if (dimmed != dimmed_) {
         dimmed_ = dimmed;
         update();
+        respeakState(this);
     }
 }
 
@@ -25,9 +40,11 @@ void Lamp::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor rim = dimmed_ ? QColor(0xB8, 0xB8, 0xB8) : QColor(0x40, 0x40, 0x40);
-    painter.setPen(QPen(rim, 1.0));
+    const qreal width = lit_ ? kLitRim : kRim;
+    painter.setPen(QPen(rim, width));
     painter.setBrush(fill_);
-    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    const qreal inset = width / 2;
+    painter.drawEllipse(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
 }  // namespace quven

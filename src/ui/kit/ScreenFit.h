@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QSize>
 
+class QMainWindow;
 class QWidget;
 
 // Fixed-layout windows on screens too small for them. A window keeps its layout at every
@@ -23,5 +24,9 @@ bool fitsAvailableArea(const QSize& content, const QRect& available);
 // the window; the window opens at the largest size that fits and may be resized, from small
 // up to the content's size with the scroll bars beside it.
 void fitWindowToScreen(QWidget* window, QWidget* content);
+
+// The same for a main window, whose menu bar stands above the content: the content becomes
+// its central widget, or the scroll area around it does.
+void fitMainWindowToScreen(QMainWindow* window, QWidget* content);
 
 }  // namespace quven::kit

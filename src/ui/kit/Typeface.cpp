@@ -2,7 +2,7 @@
 
 #include <QFontDatabase>
 #include <QString>
-#include <QWidget>
+#include <QStringList>
 
 namespace quven::kit {
 
@@ -24,12 +24,12 @@ QFont face(qreal pointSize, bool bold) {
     return font;
 }
 
-QFont bold(const QWidget* widget, qreal scale) {
-    QFont font = widget->font();
-    font.setBold(true);
-    if (scale != 1.0) {
-        font.setPointSizeF(font.pointSizeF() * scale);
-    }
+QFont plainFace(qreal pointSize, bool bold) {
+    // The name Qt gives the desktop's sans-serif face where no desktop names one.
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
     return font;
 }
 

@@ -2,8 +2,6 @@
 
 #include <QFont>
 
-class QWidget;
-
 // The console's lettering.
 namespace quven::kit {
 
@@ -15,8 +13,9 @@ QFont inConsoleFace(QFont font);
 // The console's face at a point size.
 QFont face(qreal pointSize, bool bold = false);
 
-// A widget's own font, bold, and scaled from its point size.
-QFont bold(const QWidget* widget, qreal scale = 1.0);
+// The desktop's plain sans-serif face at a point size, whatever size the desktop sets: the
+// control screen's lettering, but for its title.
+QFont plainFace(qreal pointSize, bool bold = false);
 
 // A font made narrower at the same point size, for a number that has to fit a narrow box: the
 // face's condensed width where it has one, its letters drawn narrower where not.

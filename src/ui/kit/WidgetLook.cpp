@@ -19,17 +19,23 @@ namespace {
 constexpr char kBackColour[] = "backColour";
 constexpr char kTextColour[] = "textColour";
 constexpr char kDimmed[] = "dimmed";
+constexpr char kLit[] = "lit";
+constexpr char kSpokenState[] = "spokenState";
 
 constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::ButtonText,
                                               QPalette::Text};
 
-QString pushButtonSheet(const QColor& colour, const QColor& text) {
+// A lit key's rim is dark and twice as heavy; the padding shrinks by as much, so that its
+// caption stays where it is.
+QString pushButtonSheet(const QColor& colour, const QColor& text, bool lit) {
     return QStringLiteral(
-               "QPushButton { background-color: %1; color: %3; border: 1px solid #707070;"
-               " border-radius: 3px; padding: 2px 4px; }"
+               "QPushButton { background-color: %1; color: %3; border: %4 solid %5;"
+               " border-radius: 3px; padding: %6; }"
                " QPushButton:pressed { background-color: %2; border-color: #404040; }"
                " QPushButton:focus { border-color: #202020; }")
-        .arg(colour.name(), colour.darker(115).name(), text.name());
+        .arg(colour.name(), colour.darker(115).name(), text.name(),
+             QLatin1String(lit ? "2px" : "1px"), QLatin1String(lit ? "#000000" : "#707070"),
+             QLatin1String(lit ? "1px 3px" : "2px 4px"));
 }
 
 void setTextRoles(QPalette& palette, const QColor& text) {
@@ -84,7 +90,7 @@ void setBackColour(QWidget* widget, const QColor& colour, const QColor& text) {
     if (qobject_cast<QPushButton*>(widget) != nullptr) {
         // Push buttons paint a shaded face from the palette; a style sheet shows the colour
         // itself, as the operator's documentation shows it.
-        widget->setStyleSheet(pushButtonSheet(colour, shownText(widget)));
+        widget->setStyleSheet(pushButtonSheet(colour, shownText(widget), isLit(widget)));
         return;
     }
     // Labels, frames and option buttons need the window colour filled in.
@@ -117,10 +123,43 @@ void setDimmed(QWidget* widget, bool dimmed) {
     } else {
         clearBackColour(widget);
     }
+    respeakState(widget);
 }
 
 bool isDimmed(const QWidget* widget) {
     return widget->property(kDimmed).toBool();
+}
+
+void setKeyLit(QPushButton* key, const QColor& colour) {
+    const bool lit = colour.isValid();
+    key->setProperty(kLit, lit);
+    QFont font = key->font();
+    font.setBold(lit);
+    key->setFont(font);
+    setBackColour(key, colour);
+    setSpokenState(key, QLatin1String(lit ? "lit" : "not lit"));
+}
+
+bool isLit(const QWidget* widget) {
+    return widget->property(kLit).toBool();
+}
+
+void setSpokenState(QWidget* widget, const QString& state) {
+    widget->setProperty(kSpokenState, state);
+    respeakState(widget);
+}
+
+void respeakState(QWidget* widget) {
+    const QVariant state = widget->property(kSpokenState);
+    if (!state.isValid()) {
+        return;
+    }
+    const QString words =
+        isDimmed(widget) ? state.toString() + QLatin1String(", not live") : state.toString();
+    // Every change is told to a screen reader; the same words again are not a change.
+    if (widget->accessibleDescription() != words) {
+        widget->setAccessibleDescription(words);
+    }
 }
 
 QColor backColour(const QWidget* widget) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QApplication;
+class QPushButton;
 class QWidget;
 
 namespace quven {
@@ -27,6 +28,20 @@ QColor backColour(const QWidget* widget);
 // colour as it is. Kept as the widget's "dimmed" property, and kept across back-colour changes.
 void setDimmed(QWidget* widget, bool dimmed);
 bool isDimmed(const QWidget* widget);
+
+// A key lit in a colour, or put out (an invalid colour: the system's button face). A lit key is
+// told apart without its colour too, which in greyscale may be as light as the plain face: its
+// caption turns bold and its rim dark and heavier. A screen reader hears "lit" or "not lit".
+// Kept as the key's "lit" property.
+void setKeyLit(QPushButton* key, const QColor& colour);
+bool isLit(const QWidget* widget);
+
+// What a screen reader says of a control's changing state after its name: "on", "lit", the
+// text a display shows. It is the control's accessible description, with ", not live" added
+// while the control is dimmed; a screen reader is told of every change.
+void setSpokenState(QWidget* widget, const QString& state);
+// Says the state again after the control's dimming changed (setDimmed does this itself).
+void respeakState(QWidget* widget);
 
 // The names a control is known by: its objectName, the name the console's documentation gives
 // it ("Command6"), and its accessible name, the words a screen reader says for it ("CW jog").

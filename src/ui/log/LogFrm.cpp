@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "link/CommunicationLog.h"
+#include "ui/kit/ConsolePalette.h"
 #include "ui/kit/WidgetLook.h"
 
 namespace quven {
@@ -59,8 +60,11 @@ class LogRowDelegate : public QStyledItemDelegate {
 LogFrm::LogFrm(CommunicationLog& log, MessageSeam& messages, IntervalTimer::Mode timerMode,
                QWidget* parent)
     : QWidget(parent, Qt::Window), tmrRefresh(timerMode), log_(log), model_(log, messages) {
-    setControlName(this, QStringLiteral("LogFrm"));
+    setControlName(this, QStringLiteral("LogFrm"), QStringLiteral("Communication log"));
     setWindowTitle(QStringLiteral("Communication Log"));
+    // The console's colours whatever the desktop's theme; its fonts are the desktop's, and
+    // its layout grows with them.
+    kit::useConsolePalette(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildControls());
     buildView();
@@ -74,19 +78,19 @@ QWidget* LogFrm::buildControls() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     hidePoll_ = new QCheckBox(QStringLiteral("Hide status poll"), row);
-    setControlName(hidePoll_, QStringLiteral("LogHidePoll"));
+    setControlName(hidePoll_, QStringLiteral("LogHidePoll"), QStringLiteral("Hide status poll"));
     hidePoll_->setToolTip(
         QStringLiteral("Leave out the queries the status poll sends itself, "
                        "and their answers"));
     pause_ = new QPushButton(QStringLiteral("Pause"), row);
-    setControlName(pause_, QStringLiteral("LogPause"));
+    setControlName(pause_, QStringLiteral("LogPause"), QStringLiteral("Pause the log view"));
     pause_->setCheckable(true);
     pause_->setToolTip(QStringLiteral("Stop the view; press again to go on"));
     clear_ = new QPushButton(QStringLiteral("Clear"), row);
-    setControlName(clear_, QStringLiteral("LogClear"));
+    setControlName(clear_, QStringLiteral("LogClear"), QStringLiteral("Clear the log"));
     clear_->setToolTip(QStringLiteral("Empty the log"));
     save_ = new QPushButton(QStringLiteral("Save..."), row);
-    setControlName(save_, QStringLiteral("LogSave"));
+    setControlName(save_, QStringLiteral("LogSave"), QStringLiteral("Save the log"));
     save_->setToolTip(QStringLiteral("Write the lines shown to a text file"));
     layout->addWidget(hidePoll_);
     layout->addStretch();
@@ -98,7 +102,7 @@ QWidget* LogFrm::buildControls() {
 
 void LogFrm::buildView() {
     view_ = new QListView(this);
-    setControlName(view_, QStringLiteral("LogView"));
+    setControlName(view_, QStringLiteral("LogView"), QStringLiteral("Log lines"));
     view_->setModel(&model_);
     view_->setItemDelegate(new LogRowDelegate(view_));
     // Every row is one line of the same height: the view lays out thousands of rows at the cost
@@ -159,7 +163,8 @@ void LogFrm::LogClear_Click() {
 
 void LogFrm::LogSave_Click() {
     auto* dialog = new QFileDialog(this, QStringLiteral("Save the communication log"));
-    setControlName(dialog, QStringLiteral("LogSaveDialog"));
+    setControlName(dialog, QStringLiteral("LogSaveDialog"),
+                   QStringLiteral("Save the communication log"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
