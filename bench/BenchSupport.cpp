@@ -123,10 +123,11 @@ Usage measureWindow(int milliseconds) {
 
 // --- The simulator ------------------------------------------------------------------------
 
-bool Simulator::start(const QString& program, QString* error) {
+bool Simulator::start(const QString& program, QString* error, const QStringList& arguments) {
     process_.setProgram(program);
-    process_.setArguments(
-        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--bind"), kLoopback});
+    process_.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0"),
+                                      QStringLiteral("--bind"), kLoopback} +
+                          arguments);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QIODevice::ReadOnly);
     if (!process_.waitForStarted(kStartupTimeoutMs)) {

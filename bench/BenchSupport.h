@@ -80,7 +80,9 @@ class Simulator {
   public:
     ~Simulator() { stop(); }
 
-    bool start(const QString& program, QString* error);
+    // Starts the simulator on 127.0.0.1 at a free port of its choosing, with `arguments` added
+    // ("--count 500"); true once it has said where it listens.
+    bool start(const QString& program, QString* error, const QStringList& arguments = {});
     void stop();
 
     int port() const { return port_; }

@@ -4,8 +4,6 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QTcpSocket>
 #include <vector>
 
@@ -44,52 +42,15 @@ QStringList tableReadQueries() {
 
 bool SimulatedPlant::start(const QString& program, int count, QString* error) {
     count_ = count;
-    process_.setProgram(program);
-    process_.setArguments({QStringLiteral("--count"), QString::number(count),
-                           QStringLiteral("--port"), QStringLiteral("0"),
-                           QStringLiteral("--no-srq")});
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QIODevice::ReadOnly);
-    if (!process_.waitForStarted(kStartupTimeoutMs)) {
-        *error = QStringLiteral("cannot start %1: %2").arg(program, process_.errorString());
-        return false;
-    }
-    static const QRegularExpression listening(
-        QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < kStartupTimeoutMs) {
-        while (process_.canReadLine()) {
-            const QRegularExpressionMatch match =
-                listening.match(QString::fromLocal8Bit(process_.readLine()));
-            if (match.hasMatch()) {
-                firstPort_ = match.captured(1).toInt();
-                return firstPort_ > 0;
-            }
-        }
-        if (!process_.waitForReadyRead(kStartupTimeoutMs)) {
-            break;
-        }
-    }
-    *error = QStringLiteral("%1 --count %2 did not say where it listens").arg(program).arg(count);
-    return false;
-}
-
-void SimulatedPlant::stop() {
-    if (process_.state() == QProcess::NotRunning) {
-        return;
-    }
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(1000);
-    }
+    return simulator_.start(
+        program, error,
+        {QStringLiteral("--count"), QString::number(count), QStringLiteral("--no-srq")});
 }
 
 QByteArray SimulatedPlant::hostsFile() const {
     QByteArray hosts;
     for (int i = 0; i < count_; ++i) {
-        hosts += "127.0.0.1:" + QByteArray::number(firstPort_ + i) + '\n';
+        hosts += "127.0.0.1:" + QByteArray::number(firstPort() + i) + '\n';
     }
     return hosts;
 }

@@ -4,28 +4,24 @@
 // quven-sim process, a program run as a child whose own time, CPU time and peak memory are
 // measured, and the floor of a table read over the loopback.
 
-#include <QProcess>
 #include <QString>
 #include <QStringList>
+#include "BenchSupport.h"
 
 namespace bench {
 
 // quven-sim --count N on 127.0.0.1, the first of its consecutive ports chosen by itself.
 class SimulatedPlant {
   public:
-    ~SimulatedPlant() { stop(); }
-
     bool start(const QString& program, int count, QString* error);
-    void stop();
 
-    int firstPort() const { return firstPort_; }
+    int firstPort() const { return simulator_.port(); }
     // "127.0.0.1:<port>" of each controller, one a line, for --hosts.
     QByteArray hostsFile() const;
 
   private:
-    QProcess process_;
+    Simulator simulator_;
     int count_ = 0;
-    int firstPort_ = 0;
 };
 
 // A finished child: its exit status, its wall time, and what the system counted for it alone.

@@ -2,30 +2,20 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
 #include <QtTest>
 
 #include "DesktopLook.h"
 #include "MainFrmScreen.h"
 #include "ui/kit/Colours.h"
-#include "ui/kit/Contrast.h"
 #include "ui/kit/Lamp.h"
 #include "ui/kit/WidgetLook.h"
 
 using namespace quven;
 using namespace mainfrmtest;
+using desktoplook::DesktopTheme;
+using desktoplook::placesAndFonts;
 
 namespace {
-
-// The application's look for the life of a test: palette and font put back afterwards.
-struct DesktopTheme {
-    DesktopTheme() = default;
-    ~DesktopTheme() {
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        QApplication::setFont(font);
-    }
-    QFont font = QApplication::font();
-};
 
 // The control screen with what it shows in a session: keys lit, a lamp on, the session's
 // buttons in their colour; its displays dimmed, as no answer has come.
@@ -56,25 +46,6 @@ struct LitScreen : Screen {
         return opened;
     }
 };
-
-// Where each named control of the panel stands on it, and the font it writes in.
-QMap<QString, QString> geometryAndFonts(QWidget* panel) {
-    QMap<QString, QString> shown;
-    for (QWidget* widget : panel->findChildren<QWidget*>()) {
-        if (widget->objectName().isEmpty() ||
-            widget->objectName().startsWith(QLatin1String("qt_"))) {
-            continue;
-        }
-        const QRect at(widget->mapTo(panel, QPoint(0, 0)), widget->size());
-        shown.insert(widget->objectName(), QStringLiteral("%1,%2 %3x%4 %5")
-                                               .arg(at.x())
-                                               .arg(at.y())
-                                               .arg(at.width())
-                                               .arg(at.height())
-                                               .arg(widget->font().key()));
-    }
-    return shown;
-}
 
 // How many pixels of the widget's rim, from its left edge at half its height, are dark in a
 // greyscale view.
@@ -119,20 +90,9 @@ class MainFrmDesktopTest : public QObject {
         QApplication::setPalette(desktoplook::darkPalette());
         LitScreen after;
         for (QWidget* shown : {before.open(window), after.open(window)}) {
-            const auto dark = desktoplook::everyColour(shown);
-            QCOMPARE(dark.size(), light.size());
-            for (int i = 0; i < dark.size(); ++i) {
-                const QString name = dark[i].first;
-                const auto& colours = dark[i].second;
-                QCOMPARE(name, light[i].first);
-                QVERIFY2(colours.text == light[i].second.text &&
-                             colours.background == light[i].second.background,
-                         qPrintable(name));
-                QVERIFY2(
-                    kit::contrastRatio(colours.text, colours.background) >= kit::kReadableContrast,
-                    qPrintable(name + QLatin1String(": ") + colours.text.name() +
-                               QLatin1String(" on ") + colours.background.name()));
-            }
+            const QString mismatch =
+                desktoplook::darkThemeMismatch(light, desktoplook::everyColour(shown));
+            QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
         }
     }
 
@@ -148,12 +108,12 @@ class MainFrmDesktopTest : public QObject {
         QFETCH(int, points);
         const DesktopTheme theme;
         LitScreen usual;
-        const auto expected = geometryAndFonts(usual.main.centralWidget());
+        const auto expected = placesAndFonts(usual.main.centralWidget());
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
         LitScreen screen;
         QWidget* panel = screen.main.centralWidget();
         QCOMPARE(panel->size(), QSize(MainFrm::kClientWidth, MainFrm::kClientHeight));
-        const auto shown = geometryAndFonts(panel);
+        const auto shown = placesAndFonts(panel);
         QCOMPARE(shown.keys(), expected.keys());
         for (const QString& name : shown.keys()) {
             QVERIFY2(shown[name] == expected[name],

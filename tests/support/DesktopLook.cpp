@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,8 +12,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
+
+#include "ui/kit/Contrast.h"
 
 namespace desktoplook {
 
@@ -102,6 +106,56 @@ QList<QPair<QString, ShownColours>> everyColour(const QWidget* window) {
         }
     }
     return all;
+}
+
+QString darkThemeMismatch(const WindowTexts& light, const WindowTexts& dark) {
+    if (dark.size() != light.size()) {
+        return QStringLiteral("%1 texts, not %2").arg(dark.size()).arg(light.size());
+    }
+    for (int i = 0; i < dark.size(); ++i) {
+        const QString& name = dark[i].first;
+        const ShownColours& shown = dark[i].second;
+        const ShownColours& expected = light[i].second;
+        const QString colours =
+            QStringLiteral("%1: %2 on %3").arg(name, shown.text.name(), shown.background.name());
+        if (name != light[i].first) {
+            return QStringLiteral("%1, not %2").arg(name, light[i].first);
+        }
+        if (shown.text != expected.text || shown.background != expected.background) {
+            return colours + QStringLiteral(", not %1 on %2")
+                                 .arg(expected.text.name(), expected.background.name());
+        }
+        if (quven::kit::contrastRatio(shown.text, shown.background) <
+            quven::kit::kReadableContrast) {
+            return colours + QLatin1String(", too little contrast");
+        }
+    }
+    return QString();
+}
+
+QMap<QString, QString> placesAndFonts(QWidget* root) {
+    QMap<QString, QString> shown;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (widget->objectName().isEmpty() ||
+            widget->objectName().startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        const QRect at(widget->mapTo(root, QPoint(0, 0)), widget->size());
+        shown.insert(widget->objectName(), QStringLiteral("%1,%2 %3x%4 %5")
+                                               .arg(at.x())
+                                               .arg(at.y())
+                                               .arg(at.width())
+                                               .arg(at.height())
+                                               .arg(widget->font().key()));
+    }
+    return shown;
+}
+
+DesktopTheme::DesktopTheme() : font(QApplication::font()) {}
+
+DesktopTheme::~DesktopTheme() {
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setFont(font);
 }
 
 }  // namespace desktoplook

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QList>
+#include <QMap>
 #include <QPalette>
 #include <QString>
 
@@ -34,5 +36,23 @@ QList<QPair<QString, ShownColours>> windowColours(const QWidget* window);
 // The same for every control of the window, Qt's own too (a message box's text and buttons):
 // those without a name by their class and place, "QLabel#3 caption".
 QList<QPair<QString, ShownColours>> everyColour(const QWidget* window);
+
+// The first text of `dark` that differs from `light` (the same window's texts under the light
+// theme) in its colours or reads below WCAG AA contrast, with its colours; empty when none.
+using WindowTexts = QList<QPair<QString, ShownColours>>;
+QString darkThemeMismatch(const WindowTexts& light, const WindowTexts& dark);
+
+// Where each named control below `root` stands in it, and the font it writes in:
+// "Label17" -> "12,40 200x16 <font key>". Qt's own inner widgets are left out.
+QMap<QString, QString> placesAndFonts(QWidget* root);
+
+// The application's palette and font for the life of a test: put back afterwards.
+struct DesktopTheme {
+    DesktopTheme();
+    ~DesktopTheme();
+    DesktopTheme(const DesktopTheme&) = delete;
+    DesktopTheme& operator=(const DesktopTheme&) = delete;
+    QFont font;
+};
 
 }  // namespace desktoplook

@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -10,42 +9,14 @@
 #include "SetupFrmWindow.h"
 #include "table/TableRead.h"
 #include "table/TableWrite.h"
-#include "ui/kit/Contrast.h"
 #include "ui/kit/WidgetLook.h"
 
 using namespace quven;
 using namespace setupfrmtest;
+using desktoplook::DesktopTheme;
+using desktoplook::placesAndFonts;
 
 namespace {
-
-// The application's look for the life of a test: palette and font put back afterwards.
-struct DesktopTheme {
-    DesktopTheme() = default;
-    ~DesktopTheme() {
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        QApplication::setFont(font);
-    }
-    QFont font = QApplication::font();
-};
-
-// Where each named control stands in the window and the font it writes in.
-QMap<QString, QString> geometryAndFonts(QWidget& window) {
-    QMap<QString, QString> shown;
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->objectName().isEmpty() ||
-            widget->objectName().startsWith(QLatin1String("qt_"))) {
-            continue;
-        }
-        const QRect at(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-        shown.insert(widget->objectName(), QStringLiteral("%1,%2 %3x%4 %5")
-                                               .arg(at.x())
-                                               .arg(at.y())
-                                               .arg(at.width())
-                                               .arg(at.height())
-                                               .arg(widget->font().key()));
-    }
-    return shown;
-}
 
 // The Tab key's stops through the whole window, from the control that has the focus.
 QStringList tabStops(QWidget& window, int count) {
@@ -103,18 +74,9 @@ class SetupFrmDesktopTest : public QObject {
         QApplication::setPalette(desktoplook::darkPalette());
         Window after;
         for (QWidget* window : std::initializer_list<QWidget*>{&before.frm, &after.frm}) {
-            const auto dark = desktoplook::windowColours(window);
-            QCOMPARE(dark.size(), light.size());
-            for (int i = 0; i < dark.size(); ++i) {
-                const QString name = dark[i].first;
-                const auto& shown = dark[i].second;
-                QCOMPARE(name, light[i].first);
-                QVERIFY2(shown.text == light[i].second.text &&
-                             shown.background == light[i].second.background,
-                         qPrintable(name));
-                QVERIFY2(kit::contrastRatio(shown.text, shown.background) >= kit::kReadableContrast,
-                         qPrintable(name));
-            }
+            const QString mismatch =
+                desktoplook::darkThemeMismatch(light, desktoplook::windowColours(window));
+            QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
         }
     }
 
@@ -129,10 +91,10 @@ class SetupFrmDesktopTest : public QObject {
         QFETCH(int, points);
         const DesktopTheme theme;
         Window usual;
-        const auto expected = geometryAndFonts(usual.frm);
+        const auto expected = placesAndFonts(&usual.frm);
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
         Window window;
-        const auto shown = geometryAndFonts(window.frm);
+        const auto shown = placesAndFonts(&window.frm);
         QCOMPARE(shown.keys(), expected.keys());
         for (const QString& name : shown.keys()) {
             QVERIFY2(shown[name] == expected[name],
