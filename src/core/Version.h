@@ -7,4 +7,8 @@ namespace quven {
 inline constexpr const char* kVersion = QUVEN_VERSION;
 inline constexpr const char* kHomepage = QUVEN_HOMEPAGE;
 
+// `program --version`, answered before anything of Qt starts (so without a display): prints
+// "<program> <version>" and returns true when one of the arguments is --version.
+bool answeredVersion(const char* program, int argc, char* argv[]);
+
 }  // namespace quven

@@ -33,7 +33,9 @@ SimPlant::~SimPlant() {
 
 bool SimPlant::listen(const QHostAddress& address, quint16 firstPort, QString* error) {
     bool listening = false;
-    if (firstPort != 0 || count() == 1) {
+    // Port 0 is any free run of ports the console takes too (1 to 32767), not whatever port
+    // the system hands out (usually above 32767).
+    if (firstPort != 0) {
         listening = listenFrom(address, firstPort, error);
     } else {
         for (int attempt = 0; attempt < kRunTries && !listening; ++attempt) {

@@ -26,9 +26,9 @@ class SimPlant : public QObject {
     SimPlant(int count, const SimFaults& faults, QObject* parent = nullptr);
     ~SimPlant() override;
 
-    // Listens on firstPort, firstPort + 1, ... all or none. With firstPort 0 a single
-    // controller takes any free port; several take a free run of ports above 20000. On failure
-    // nothing listens and error says why.
+    // Listens on firstPort, firstPort + 1, ... all or none. With firstPort 0 the controllers
+    // take a free run of ports between 20000 and 32767, which the console's connect dialog
+    // takes. On failure nothing listens and error says why.
     bool listen(const QHostAddress& address, quint16 firstPort, QString* error);
 
     int count() const { return static_cast<int>(servers_.size()); }

@@ -1,6 +1,7 @@
 #include "sim/SimServer.h"
 
 #include <QTcpSocket>
+#include <utility>
 
 #include "sim/ControllerModel.h"
 
@@ -22,6 +23,8 @@ QString printable(const QByteArray& bytes) {
 SimServer::SimServer(ControllerModel& model, const SimFaults& faults, QObject* parent)
     : QObject(parent), model_(model), faults_(faults), shaper_(faults_) {
     connect(&server_, &QTcpServer::newConnection, this, &SimServer::acceptClients);
+    waitTimer_.setSingleShot(true);
+    connect(&waitTimer_, &QTimer::timeout, this, &SimServer::refuseWaiting);
     connect(&shaper_, &ReplyShaper::drained, this, [this] {
         if (closing_ && client_) {
             client_->disconnectFromHost();
@@ -87,22 +90,47 @@ void SimServer::close() {
 
 void SimServer::acceptClients() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        if (client_) {
+        if (!client_) {
+            serve(socket);
+        } else if (!waiting_) {
+            waiting_ = socket;
+            waitTimer_.start(kReconnectGraceMs);
+        } else {
             log(QStringLiteral("refused a second client"));
             socket->abort();
             socket->deleteLater();
-            continue;
         }
-        client_ = socket;
-        input_.clear();
-        discardingLongLine_ = false;
-        commandsHandled_ = 0;
-        closing_ = false;
-        shaper_.attach(socket);
-        connect(socket, &QTcpSocket::readyRead, this, &SimServer::readClient);
-        connect(socket, &QTcpSocket::disconnected, this, &SimServer::dropClient);
-        log(QStringLiteral("client connected from ") + socket->peerAddress().toString());
-        Q_EMIT clientConnected();
+    }
+}
+
+// The client being served did not go in time: the one waiting is a second client.
+void SimServer::refuseWaiting() {
+    if (waiting_) {
+        log(QStringLiteral("refused a second client"));
+        waiting_->abort();
+        waiting_->deleteLater();
+        waiting_.clear();
+    }
+}
+
+void SimServer::serve(QTcpSocket* socket) {
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        socket->deleteLater();  // it gave up while it waited
+        return;
+    }
+    client_ = socket;
+    input_.clear();
+    discardingLongLine_ = false;
+    commandsHandled_ = 0;
+    closing_ = false;
+    shaper_.attach(socket);
+    connect(socket, &QTcpSocket::readyRead, this, &SimServer::readClient);
+    connect(socket, &QTcpSocket::disconnected, this, &SimServer::dropClient);
+    log(QStringLiteral("client connected from ") + socket->peerAddress().toString());
+    Q_EMIT clientConnected();
+    if (socket->bytesAvailable() > 0) {
+        // What a client that had to wait sent meanwhile.
+        QMetaObject::invokeMethod(this, &SimServer::readClient, Qt::QueuedConnection);
     }
 }
 
@@ -115,6 +143,10 @@ void SimServer::dropClient() {
     client_.clear();
     shaper_.attach(nullptr);
     Q_EMIT clientDisconnected();
+    if (waiting_) {
+        waitTimer_.stop();
+        serve(std::exchange(waiting_, nullptr));
+    }
 }
 
 void SimServer::readClient() {

@@ -17,15 +17,18 @@ namespace quven::sim {
 class ControllerModel;
 
 // The simulated controller on the network: a TCP server around the model, one client at a
-// time. A second client is refused: its connection is accepted and closed at once, without a
-// byte. Command lines end in CR LF or LF; a line longer than kMaxLine is discarded whole,
-// unanswered. The model's clock runs with the wall clock while the server is up.
+// time. A second client is refused: its connection is accepted and closed without a byte,
+// unless the first one goes within kReconnectGraceMs (a client that reconnects at once often
+// arrives before the server has seen the previous connection close); then it is served. Command
+// lines end in CR LF or LF; a line longer than kMaxLine is discarded whole, unanswered. The model's
+// clock runs with the wall clock while the server is up.
 class SimServer : public QObject {
     Q_OBJECT
   public:
     static constexpr int kMaxLine = 1024;
     static constexpr int kDefaultPort = 7777;
     static constexpr int kClockPeriodMs = 10;
+    static constexpr int kReconnectGraceMs = 250;
 
     SimServer(ControllerModel& model, const SimFaults& faults, QObject* parent = nullptr);
     ~SimServer() override;
@@ -56,6 +59,8 @@ class SimServer : public QObject {
 
   private:
     void acceptClients();
+    void serve(QTcpSocket* socket);
+    void refuseWaiting();
     void readClient();
     void handleLine(QByteArray line);
     void dropClient();
@@ -69,6 +74,8 @@ class SimServer : public QObject {
     ReplyShaper::Log log_;
     QTcpServer server_;
     QPointer<QTcpSocket> client_;
+    QPointer<QTcpSocket> waiting_;  // a client that came while client_ was still there
+    QTimer waitTimer_;
     QByteArray input_;
     bool discardingLongLine_ = false;
     int commandsHandled_ = 0;

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "core/Version.h"
 #include "sim/SimPlant.h"
 
 namespace {
@@ -78,8 +79,12 @@ bool readCount(const QCommandLineParser& parser, const Option& entry) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (quven::answeredVersion("quven-sim", argc, argv)) {
+        return 0;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quven-sim"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(quven::kVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -88,10 +93,12 @@ int main(int argc, char* argv[]) {
         "Faults can be switched on to try the console against a slow or misbehaving "
         "controller."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("TCP port to listen on (default 7777; 0: any "
-                                                 "free port, printed at start). With --count, "
-                                                 "the first of the controllers' ports."),
+                                  QStringLiteral("TCP port to listen on (default 7777; 0: a "
+                                                 "free port from 20000 to 32767, printed at "
+                                                 "start). With --count, the first of the "
+                                                 "controllers' ports."),
                                   QStringLiteral("n"), QStringLiteral("7777"));
     const QCommandLineOption count(
         QStringLiteral("count"),

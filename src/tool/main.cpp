@@ -7,6 +7,7 @@
 #include <QFile>
 #include <algorithm>
 
+#include "core/Version.h"
 #include "tool/Tool.h"
 
 namespace {
@@ -24,6 +25,9 @@ void allowOpenFiles() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (quven::answeredVersion("quven-table", argc, argv)) {
+        return 0;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quven-table"));
     allowOpenFiles();

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "Loopback.h"
+#include "sim/SimPlant.h"
 
 using namespace quven::sim;
 
@@ -43,6 +44,7 @@ class SimServerTest : public QObject {
     void servesOneClientAtATime();
     void sendsGarbageBeforeAnswers();
     void sendsNotices();
+    void portZeroIsOneTheConsoleTakes();
 };
 
 void SimServerTest::answersWhatItIsSent_data() {
@@ -149,6 +151,13 @@ void SimServerTest::servesOneClientAtATime() {
     QVERIFY(third);
     third->write("MODE?\r\n");
     QTRY_COMPARE(f.received(third), QByteArray("N10010000\r\n"));
+
+    // A client that reconnects at once, before the server has seen the last one go, is served.
+    third->abort();
+    QTcpSocket* fourth = f.connectClient();
+    QVERIFY(fourth);
+    fourth->write("MODE?\r\n");
+    QTRY_COMPARE(f.received(fourth), QByteArray("N10010000\r\n"));
 }
 
 void SimServerTest::sendsGarbageBeforeAnswers() {
@@ -176,4 +185,20 @@ void SimServerTest::sendsNotices() {
 }
 
 QTEST_GUILESS_MAIN(SimServerTest)
+// The console takes ports 1 to 32767; the system's own free ports lie above that. "--port 0"
+// gives a free run the console takes, consecutive for a plant of several.
+void SimServerTest::portZeroIsOneTheConsoleTakes() {
+    for (int round = 0; round < 3; ++round) {
+        SimPlant plant(3, SimFaults{});
+        QString error;
+        QVERIFY2(plant.listen(QHostAddress::LocalHost, 0, &error), qPrintable(error));
+        const int first = plant.firstPort();
+        QVERIFY2(first >= 1 && first + 2 <= 32767, qPrintable(QString::number(first)));
+        QCOMPARE(int(plant.server(2).port()), first + 2);
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, plant.server(1).port());
+        QVERIFY(client.waitForConnected(5000));
+    }
+}
+
 #include "tst_sim_server.moc"

@@ -51,7 +51,8 @@ class MainWindowTest : public QObject {
     void startsWithTheSessionControls();
     void connectsDisconnectsAndRemembersTheHost();
     void aboutNamesTheVersion();
-    void versionIsPrintedWithoutADisplay();
+    void answersWithoutADisplay_data();
+    void answersWithoutADisplay();
 };
 
 void MainWindowTest::initTestCase() {
@@ -181,20 +182,41 @@ void MainWindowTest::aboutNamesTheVersion() {
 }
 
 // On a platform that needs a display and without one, anything that started Qt's GUI would
-// fail: --version answers before that.
-void MainWindowTest::versionIsPrintedWithoutADisplay() {
+// fail: --help and --version answer before that, with status 0; a plain start ends with a
+// message and status 1, not with Qt's abort.
+void MainWindowTest::answersWithoutADisplay_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output");
+    QTest::newRow("--version") << QStringLiteral("--version") << 0
+                               << QByteArray("quven-console ") + QByteArray(kVersion) + '\n';
+    QTest::newRow("--help") << QStringLiteral("--help") << 0
+                            << QByteArray("Usage: quven-console [--help | --version]\n");
+    QTest::newRow("no display") << QString() << 1
+                                << QByteArray("quven-console: cannot open its windows");
+}
+
+void MainWindowTest::answersWithoutADisplay() {
+    QFETCH(QString, argument);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
     QProcess console;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     console.setProcessEnvironment(environment);
-    console.start(QStringLiteral(QUVEN_CONSOLE_PROGRAM), {QStringLiteral("--version")});
+    console.start(QStringLiteral(QUVEN_CONSOLE_PROGRAM),
+                  argument.isEmpty() ? QStringList() : QStringList{argument});
     QVERIFY(console.waitForFinished(10000));
     QCOMPARE(console.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(console.exitCode(), 0);
-    QCOMPARE(console.readAllStandardOutput(),
-             QByteArray("quven-console ") + QByteArray(kVersion) + '\n');
+    QCOMPARE(console.exitCode(), status);
+    const QByteArray shown =
+        status == 0 ? console.readAllStandardOutput() : console.readAllStandardError();
+    QVERIFY2(status == 0 ? shown.startsWith(output) : shown.contains(output), shown.constData());
+    if (argument == QLatin1String("--version")) {
+        QCOMPARE(shown, output);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
