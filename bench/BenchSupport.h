@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What the benchmarks share: time and CPU readings, statistics, event-loop windows, the

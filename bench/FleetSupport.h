@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What fleet_bench needs besides bench/BenchSupport: a plant of simulated controllers as one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // How the start-up programs (empty_window and console_startup) measure themselves, the same way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The table table_bench expects on the screen after a read from quven-sim: the simulator's

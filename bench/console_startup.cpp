@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // console_startup: the console program's start, measured. It starts the program as its main()
 // does (ConsoleProgram) and measures the start with the same StartupProbe as empty_window: the
 // time to the control screen's first painted frame, and the resident memory once it has been

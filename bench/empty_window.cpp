@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // empty_window: the baseline for the console's start-up figures. A QApplication on the Fusion
 // style showing one empty QMainWindow of the console's size, measured by the same StartupProbe
 // as console_startup: the time to its first painted frame, and its resident memory once shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // fleet_bench: quven-table backing up a plant of simulated controllers, measured.
 //
 // For each plant size (1, 10, 100 and 500 controllers by default) a quven-sim process serves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // log_bench: what the communication log costs the console under a flood.
 //
 // A flood peer (FloodPeer, a process of its own on 127.0.0.1) answers the console's poll as the

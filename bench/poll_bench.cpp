@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // poll_bench: the console's live poll against the controller simulator, measured.
 //
 // The console's logic runs as in the program: quven::Console over a real TcpTransport, with

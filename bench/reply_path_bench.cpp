@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // reply_path_bench: how many reply blocks per second the console's reply path takes, as a
 // Google Benchmark micro-benchmark, against a baseline measured in the same run.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // startup_bench: the console program's start against an empty Qt Widgets window's, measured in
 // the same run on the same machine.
 //

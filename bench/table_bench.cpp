@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // table_bench: the data-table screen's full table read and full table write against the
 // controller simulator, measured.
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The hardening of Debian's own packages (dpkg-buildflags), for every build but the sanitizer and
 # fuzz builds (whose instrumentation has its own checks): stack protection and stack clash
 # protection, control-flow protection where the processor has it, fortified C library calls

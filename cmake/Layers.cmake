@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The console's layers and the rules that keep them apart. Both checks run when the project is
 # configured, so a breach fails the build before anything is compiled.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Manual pages. Each docs/man/NAME.SECTION.scd is turned by scdoc into the troff page
 # man/NAME.SECTION in the build folder, compressed (gzip -n9, so the same page gives the same
 # bytes on every build) and installed as share/man/manSECTION/NAME.SECTION.gz, into the Debian

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Sanitizer builds and the fuzz targets.
 #
 # QUVEN_SANITIZE=ON builds every target (libraries, programs, tests, benchmarks) with

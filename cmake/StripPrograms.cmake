@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Run by CPack before it packs the staged files (CPACK_PRE_BUILD_SCRIPTS): every program in the
 # staging folder's bin/ is stripped of its symbols and of the compiler's .comment and .note
 # sections, as Debian's dh_strip does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What the fuzz targets share: the Qt application object (FuzzSupport.cpp defines every

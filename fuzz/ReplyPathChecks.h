@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The reply path's invariants, apart from the harness that drives it (fuzz_reply_path.cpp, whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host history loader: the input is the whole history file. hosthistory::load must take the
 // comma-terminated fields of the file's last line, at most six, and say whether it got six;
 // what it loaded saves and loads back unchanged (padded to six), and so does the list after a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The reply path: bytes from the controller through the line intake
 // (CommandChannel::tcpclient_DataArrival) and DispatchReply into the control screen's poll
 // (PollCycle) or the data-table screen's read (TableRead via TableScreen::ApplyTableReply),

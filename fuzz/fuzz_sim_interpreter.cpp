@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulator's command interpreter: each line of the input (split at LF, a CR before it
 // taken off, as the server does) goes to ControllerModel::execute, and 10 ms of motion pass
 // after it. A line "#" followed by digits is not a command: it lets that many milliseconds pass

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The table file loader: the input is the whole file. tablefile::load must agree with a plain
 // reading of the file's rules (a UTF-8 byte-order mark at its very start skipped, its last line,
 // 97 comma-terminated fields, no NUL byte, no line longer than kMaxLineLength), a successful load

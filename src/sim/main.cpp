@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // quven-sim: a QUVEN-01 controller simulator on the network, for trying, training and testing
 // the console without hardware.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // quven-table: backs up, restores, verifies and compares the setting tables of QUVEN-01
 // controllers from the command line, for one controller or a whole plant.
 

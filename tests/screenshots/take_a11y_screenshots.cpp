@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Takes the pictures of the control screen, the data-table screen and the connect dialog as
 // desktops other than the usual one show them: under a dark theme, at a large system font, at a
 // fractional scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Takes the documentation's pictures: the control screen, connected to the in-process simulator
 // on 127.0.0.1, polling, with a scan running and a manual command's reply; the communication log
 // with the status poll hidden; the data-table screen after it has read the simulator's table and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Prints what a screen reader is told about the console's windows: for every node of a
 // window's accessible tree its role, its name in quotes, its description, value and state, and
 // the objectName of the control behind it.
