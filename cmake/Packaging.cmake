@@ -51,13 +51,13 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/
 install(FILES ${QUVEN_PACKAGING_DIR}/debian/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quven-console)
 
-# Debian's changelog of the package, compressed the same on every build.
-find_program(QUVEN_GZIP_FOR_CHANGELOG gzip)
-if(QUVEN_GZIP_FOR_CHANGELOG)
+# Debian's changelog of the package, compressed the same on every build (with the gzip that
+# ManPages.cmake found).
+if(QUVEN_GZIP)
     set(QUVEN_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.Debian.gz)
     add_custom_command(
         OUTPUT ${QUVEN_CHANGELOG}
-        COMMAND ${QUVEN_GZIP_FOR_CHANGELOG} -n9 -c ${QUVEN_PACKAGING_DIR}/debian/changelog
+        COMMAND ${QUVEN_GZIP} -n9 -c ${QUVEN_PACKAGING_DIR}/debian/changelog
                 > ${QUVEN_CHANGELOG}
         DEPENDS ${QUVEN_PACKAGING_DIR}/debian/changelog
         COMMENT "Debian changelog")

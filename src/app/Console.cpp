@@ -5,6 +5,30 @@
 
 namespace quven {
 
+namespace {
+// The link lamp follows the traffic: a query sent (or one that found no connection, whose
+// answer cannot come) waits for an answer; an answer to a query is one; a session's start and
+// end begin it anew.
+void watchTheLink(CommandChannel& channel, Session& session, LinkHealth& health) {
+    const auto querySent = [&health](const QString&, LineOrigin origin) {
+        if (awaitsAnswer(origin)) {
+            health.querySent();
+        }
+    };
+    QObject::connect(&channel, &CommandChannel::lineSent, &health, querySent);
+    QObject::connect(&channel, &CommandChannel::lineRefused, &health, querySent);
+    QObject::connect(&channel, &CommandChannel::blockReceived, &health,
+                     [&health](const QString&, LineOrigin origin) {
+                         if (origin != LineOrigin::Unasked) {
+                             health.answerReceived();
+                         }
+                     });
+    QObject::connect(&session, &Session::sessionOpened, &health, &LinkHealth::sessionChanged);
+    QObject::connect(&session, &Session::sessionClosed, &health, &LinkHealth::sessionChanged);
+    QObject::connect(&session, &Session::sessionDropped, &health, &LinkHealth::sessionChanged);
+}
+}  // namespace
+
 Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer::Mode timerMode)
     : Timer2(timerMode),
       dispatcher(module),
@@ -23,6 +47,7 @@ Console::Console(LineTransport& transport, MessageSeam& messages, IntervalTimer:
     dispatcher.setControlBranch(&poll);
     QObject::connect(&dispatcher, &ReplyDispatcher::serviceRequestNoticed, &receiveDisplay,
                      &ReceiveDisplay::setText);
+    watchTheLink(channel, session, linkHealth);
     logrecorder::recordConsole(*this);
 }
 

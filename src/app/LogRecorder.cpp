@@ -17,28 +17,12 @@ QString quoted(const QString& line) {
 
 void recordTraffic(Console& console) {
     CommunicationLog& log = console.log;
-    LinkHealth& health = console.linkHealth;
-    QObject::connect(&console.channel, &CommandChannel::lineSent, &log,
-                     [&log, &health](const QString& line, LineOrigin origin) {
-                         log.addSent(line, origin);
-                         if (awaitsAnswer(origin)) {
-                             health.querySent();
-                         }
-                     });
+    QObject::connect(&console.channel, &CommandChannel::lineSent, &log, &CommunicationLog::addSent);
     QObject::connect(&console.channel, &CommandChannel::blockReceived, &log,
-                     [&log, &health](const QString& block, LineOrigin origin) {
-                         log.addReceived(block, origin);
-                         if (origin != LineOrigin::Unasked) {
-                             health.answerReceived();
-                         }
-                     });
-    // A query that found no connection waits for an answer that cannot come.
+                     &CommunicationLog::addReceived);
     QObject::connect(&console.channel, &CommandChannel::lineRefused, &log,
-                     [&log, &health](const QString& line, LineOrigin origin) {
+                     [&log](const QString& line) {
                          log.addEvent(QStringLiteral("Not sent, no connection: ") + quoted(line));
-                         if (awaitsAnswer(origin)) {
-                             health.querySent();
-                         }
                      });
     QObject::connect(&console.channel, &CommandChannel::receivedTextDropped, &log,
                      [&log](int characters) {
@@ -50,25 +34,20 @@ void recordTraffic(Console& console) {
 
 void recordSession(Console& console) {
     CommunicationLog& log = console.log;
-    LinkHealth& health = console.linkHealth;
     Session& session = console.session;
     QObject::connect(
-        &session, &Session::sessionOpened, &log, [&log, &health](const QString& host, int port) {
+        &session, &Session::sessionOpened, &log, [&log](const QString& host, int port) {
             log.addEvent(QStringLiteral("Session opened: host %1, port %2").arg(host).arg(port));
-            health.sessionChanged();
         });
     QObject::connect(&session, &Session::connectRefused, &log,
                      [&log](const QString& host, const QString& port) {
                          log.addEvent(QStringLiteral("Connect refused: host %1, port %2")
                                           .arg(quoted(host), quoted(port)));
                      });
-    QObject::connect(&session, &Session::sessionClosed, &log, [&log, &health] {
-        log.addEvent(QStringLiteral("Session closed (Disconnect)"));
-        health.sessionChanged();
-    });
-    QObject::connect(&session, &Session::sessionDropped, &log, [&log, &health] {
+    QObject::connect(&session, &Session::sessionClosed, &log,
+                     [&log] { log.addEvent(QStringLiteral("Session closed (Disconnect)")); });
+    QObject::connect(&session, &Session::sessionDropped, &log, [&log] {
         log.addEvent(QStringLiteral("Session dropped: a command found no connection"));
-        health.sessionChanged();
     });
 }
 

@@ -213,15 +213,25 @@ QString withoutLeadingNoise(const QString& block) {
     return block;
 }
 
+namespace {
+// A control character of Latin-1: C0, DEL and C1.
+bool isControl(char16_t u) {
+    return u < 0x20 || (u >= 0x7F && u < 0xA0);
+}
+// "\x85".
+QString hexEscape(char16_t u) {
+    return QLatin1String("\\x") +
+           QStringLiteral("%1").arg(int(u), 2, 16, QLatin1Char('0')).toUpper();
+}
+}  // namespace
+
 QString visibleText(const QString& text) {
     QString shown;
     shown.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        const bool control = u < 0x20 || (u >= 0x7F && u < 0xA0);
-        if (control && u != u'\t' && u != u'\r' && u != u'\n') {
-            shown += QLatin1String("\\x") +
-                     QStringLiteral("%1").arg(int(u), 2, 16, QLatin1Char('0')).toUpper();
+        if (isControl(u) && u != u'\t' && u != u'\r' && u != u'\n') {
+            shown += hexEscape(u);
         } else {
             shown += c;
         }
@@ -248,9 +258,8 @@ QString escapedText(const QString& text) {
                 shown += QLatin1String("\\\\");
                 break;
             default:
-                if (u < 0x20 || (u >= 0x7F && u < 0xA0)) {
-                    shown += QLatin1String("\\x") +
-                             QStringLiteral("%1").arg(int(u), 2, 16, QLatin1Char('0')).toUpper();
+                if (isControl(u)) {
+                    shown += hexEscape(u);
                 } else {
                     shown += c;
                 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/ControllerPort.h"
+
 namespace quven {
 
 // The content of the connect dialog, `ConnectFrm`: the host box `HostEdit` (an editable text
@@ -15,7 +17,7 @@ class ConnectDialogModel : public QObject {
   public:
     // The controller's address on the operator's network, offered before any history exists.
     static inline const QString kDefaultControllerAddress = QStringLiteral("192.168.1.100");
-    static inline const QString kDefaultPort = QStringLiteral("7777");
+    static inline const QString kDefaultPort = QString::number(kControllerPort);
 
     using QObject::QObject;
 

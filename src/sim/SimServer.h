@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include "core/ControllerPort.h"
 #include "sim/ReplyShaper.h"
 #include "sim/SimFaults.h"
 
@@ -27,7 +28,7 @@ class SimServer : public QObject {
     Q_OBJECT
   public:
     static constexpr int kMaxLine = 1024;
-    static constexpr int kDefaultPort = 7777;
+    static constexpr int kDefaultPort = kControllerPort;
     static constexpr int kClockPeriodMs = 10;
     static constexpr int kReconnectGraceMs = 250;
 

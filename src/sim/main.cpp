@@ -2,17 +2,17 @@
 // quven-sim: a QUVEN-01 controller simulator on the network, for trying, training and testing
 // the console without hardware.
 
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTextStream>
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
+#include "core/ControllerPort.h"
+#include "core/OpenFiles.h"
 #include "core/Version.h"
 #include "sim/SimPlant.h"
 
@@ -42,18 +42,6 @@ void quitOnSignals(QCoreApplication& app) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-}
-
-// Each controller takes a listening socket and one for its client: a large plant needs more
-// files open than a login's default soft limit, so the soft limit goes up to the hard one.
-void allowOpenFiles(int wanted) {
-    struct rlimit limit {};
-    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= rlim_t(wanted)) {
-        return;
-    }
-    limit.rlim_cur =
-        limit.rlim_max == RLIM_INFINITY ? rlim_t(wanted) : std::min(limit.rlim_max, rlim_t(wanted));
-    ::setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 struct Option {
@@ -95,12 +83,13 @@ int main(int argc, char* argv[]) {
         "controller."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("TCP port to listen on (default 7777; 0: a "
-                                                 "free port from 20000 to 32767, printed at "
-                                                 "start). With --count, the first of the "
-                                                 "controllers' ports."),
-                                  QStringLiteral("n"), QStringLiteral("7777"));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("TCP port to listen on (default %1; 0: a free port from "
+                       "20000 to 32767, printed at start). With "
+                       "--count, the first of the controllers' ports.")
+            .arg(quven::kControllerPort),
+        QStringLiteral("n"), QString::number(quven::kControllerPort));
     const QCommandLineOption count(
         QStringLiteral("count"),
         QStringLiteral("Serve N independent controllers (1 to %1), each with its own table, on N "
@@ -188,7 +177,8 @@ int main(int argc, char* argv[]) {
                             << portNumber << " would need ports above 65535\n";
         return 2;
     }
-    allowOpenFiles(2 * controllers + 64);
+    // Each controller takes a listening socket and one for its client.
+    quven::raiseOpenFileLimit(2 * controllers + 64);
 
     quven::sim::SimPlant plant(controllers, faults);
     plant.setServiceRequests(!parser.isSet(noSrq));

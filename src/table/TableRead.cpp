@@ -122,7 +122,7 @@ bool TableRead::step() {
 // missing reply does not end the whole read; after the limit stop there is nothing left to ask.
 void TableRead::timeOut() {
     if (onTimeOut_) {
-        onTimeOut_(query(), attempt_ >= kAttempts);
+        onTimeOut_(channel_.awaitedLine(), attempt_ >= kAttempts);
     }
     readWaitTicks_ = 0;
     module_.ReplyPending = false;
@@ -149,9 +149,6 @@ QList<int> TableRead::unreadItems() const {
 
 QString TableRead::query() const {
     const int row = module_.TableItemIndex;
-    if (module_.TableItemType != LimitStop && !isTableRow(row)) {
-        return commands::emptyQuery();  // past the last row: no row query is asked there
-    }
     switch (module_.TableItemType) {
         case Positions:
             return commands::positionQuery(row);

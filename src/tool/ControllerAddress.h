@@ -5,10 +5,12 @@
 #include <QString>
 #include <optional>
 
+#include "core/ControllerPort.h"
+
 namespace quven::tool {
 
 // The port a controller listens on unless its address names another.
-constexpr int kDefaultPort = 7777;
+constexpr int kDefaultPort = kControllerPort;
 
 // A controller as the command line names it: HOST[:PORT], where HOST is a host name, an IPv4
 // address, or an IPv6 address in brackets ("[::1]:7777"; without a port the brackets may be left

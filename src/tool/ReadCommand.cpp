@@ -58,8 +58,11 @@ void saveTable(const ControllerTask& task, const Destination& destination, Table
     }
     const QString line = tablefile::encode(task.tableRead());
     if (destination.kind == Destination::Kind::Output) {
-        reporter.data((line + QStringLiteral("\r\n")).toLatin1());
-        report({Result::Read, QString()});
+        if (reporter.data((line + QStringLiteral("\r\n")).toLatin1())) {
+            report({Result::Read, QString()});
+        } else {
+            report({Result::Failed, QStringLiteral("cannot write standard output")});
+        }
         return;
     }
     const QString path = destination.pathFor(task.address());

@@ -9,19 +9,23 @@ namespace {
 const QByteArray kWipeLine = "\r\x1b[K";
 }
 
-void Reporter::write(QIODevice* device, const QByteArray& bytes) {
+bool Reporter::write(QIODevice* device, const QByteArray& bytes) {
     const bool hidesProgress = !progress_.isEmpty();
     if (hidesProgress) {
         streams_.err->write(kWipeLine);
     }
-    device->write(bytes);
+    const bool written = device->write(bytes) == bytes.size();
+    if (!written && device == streams_.out) {
+        outputLost_ = true;
+    }
     if (hidesProgress) {
         streams_.err->write(progress_.toLocal8Bit());
     }
+    return written;
 }
 
-void Reporter::data(const QByteArray& bytes) {
-    write(streams_.out, bytes);
+bool Reporter::data(const QByteArray& bytes) {
+    return write(streams_.out, bytes);
 }
 
 void Reporter::text(const QString& text) {

@@ -23,7 +23,10 @@ class Reporter {
     explicit Reporter(const ToolStreams& streams) : streams_(streams) {}
 
     // Bytes on standard output exactly as given (a table file is Latin-1).
-    void data(const QByteArray& bytes);
+    // False when standard output did not take every byte (a full disk, a closed pipe).
+    bool data(const QByteArray& bytes);
+    // Whether anything meant for standard output was lost.
+    bool outputLost() const { return outputLost_; }
     // Text for a person on standard output, in the local encoding.
     void text(const QString& text);
     // "quven-table: <text>" on standard error.
@@ -38,10 +41,11 @@ class Reporter {
     void clearProgress();
 
   private:
-    void write(QIODevice* device, const QByteArray& bytes);
+    bool write(QIODevice* device, const QByteArray& bytes);
 
     ToolStreams streams_;
     bool summaryToOutput_ = false;
+    bool outputLost_ = false;
     QString progress_;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "tool/Tool.h"
 
+#include <algorithm>
+
 #include "core/Version.h"
 #include "tool/Commands.h"
 #include "tool/ToolOptions.h"
@@ -11,8 +13,8 @@ namespace {
 constexpr int kUsageError = 2;
 }
 
-int runTool(const QStringList& arguments, const ToolStreams& streams) {
-    Reporter reporter(streams);
+namespace {
+int runCommand(const QStringList& arguments, Reporter& reporter) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         reporter.message(parsed.error);
@@ -37,6 +39,19 @@ int runTool(const QStringList& arguments, const ToolStreams& streams) {
             reporter.text(helpText());
             return 0;
     }
+}
+}  // namespace
+
+int runTool(const QStringList& arguments, const ToolStreams& streams) {
+    Reporter reporter(streams);
+    const int status = runCommand(arguments, reporter);
+    // What standard output could not take is lost: the run did not succeed (a command that
+    // failed for it has said so already).
+    if (reporter.outputLost() && status < kUsageError) {
+        reporter.message(QStringLiteral("cannot write standard output"));
+        return std::max(status, kUsageError);
+    }
+    return status;
 }
 
 }  // namespace quven::tool

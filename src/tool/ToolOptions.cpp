@@ -242,8 +242,9 @@ QString helpText() {
         "connected to.\n"
         "\n"
         "Exit status: 0 everything succeeded and matched; 1 a verify or diff found differences;\n"
-        "2 a usage error, a file that is not a table file, or a controller that could not be\n"
-        "reached; 3 a read stayed incomplete. With several controllers, the highest of theirs.\n"
+        "2 a usage error, a file that is not a table file, a controller that could not be\n"
+        "reached, or output that could not be written; 3 a read stayed incomplete. With several "
+        "controllers, the highest of theirs.\n"
         "\n"
         "The full guide: docs/TABLE_TOOL.md, or man quven-table.\n");
 }

@@ -2,28 +2,13 @@
 // quven-table: backs up, restores, verifies and compares the setting tables of QUVEN-01
 // controllers from the command line, for one controller or a whole plant.
 
-#include <sys/resource.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QFile>
-#include <algorithm>
 
+#include "core/OpenFiles.h"
 #include "core/Version.h"
 #include "tool/Tool.h"
-
-namespace {
-
-// Each controller served at once takes a socket: a large --jobs needs more files open than a
-// login's default soft limit, so the soft limit goes up to the hard one.
-void allowOpenFiles() {
-    struct rlimit limit {};
-    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
-        limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, 65536);
-        ::setrlimit(RLIMIT_NOFILE, &limit);
-    }
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     if (quven::answeredVersion("quven-table", argc, argv)) {
@@ -31,7 +16,9 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quven-table"));
-    allowOpenFiles();
+    // Each controller served at once takes a socket: a large --jobs needs more files open
+    // than a login's default soft limit.
+    quven::raiseOpenFileLimit(65536);
     QFile out;
     QFile err;
     // Unbuffered: what goes to each stream goes out in the order it is written.

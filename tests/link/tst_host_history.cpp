@@ -156,8 +156,8 @@ void HostHistoryTest::fullDiskKeepsTheOldFile() {
 void HostHistoryTest::specialFilesAreNoHistory() {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(hosthistory::kFileName);
-    if (::geteuid() != 0 || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
-        QSKIP("the FIFO cases run as root only");
+    if (::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
+        QSKIP("no FIFO can be made in the temporary folder");
     }
     const QString zero = dir.filePath(QStringLiteral("zero.log"));
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));

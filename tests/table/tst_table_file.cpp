@@ -305,8 +305,8 @@ void TableFileTest::fullDiskKeepsTheOldFile() {
 void TableFileTest::onlyRegularFilesAreListedLoadedOrReplaced() {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
-    if (::geteuid() != 0 || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
-        QSKIP("the FIFO cases run as root only");
+    if (::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
+        QSKIP("no FIFO can be made in the temporary folder");
     }
     const QString fifoLink = dir.filePath(QStringLiteral("t.txt"));
     QVERIFY(QFile::link(fifo, fifoLink));

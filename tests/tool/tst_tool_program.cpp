@@ -17,8 +17,13 @@ struct ProgramRun {
 };
 
 // Runs a program to its end while this process's event loop goes on serving its simulators.
-ProgramRun runProgram(const QString& program, const QStringList& arguments) {
+// Standard output goes to `outputFile` when one is given.
+ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                      const QString& outputFile = QString()) {
     QProcess process;
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile);
+    }
     QSignalSpy finished(&process, &QProcess::finished);
     process.start(program, arguments);
     if (!finished.wait(60000)) {
@@ -29,8 +34,8 @@ ProgramRun runProgram(const QString& program, const QStringList& arguments) {
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-ProgramRun runTable(const QStringList& arguments) {
-    return runProgram(QStringLiteral(QUVEN_TABLE_PROGRAM), arguments);
+ProgramRun runTable(const QStringList& arguments, const QString& outputFile = QString()) {
+    return runProgram(QStringLiteral(QUVEN_TABLE_PROGRAM), arguments, outputFile);
 }
 
 }  // namespace
@@ -64,29 +69,31 @@ void ToolProgramTest::helpNamesEveryCommand() {
 }
 
 void ToolProgramTest::usageErrorsConnectNothing_data() {
-    QTest::addColumn<QStringList>("arguments");  // "P" stands for a listening controller
+    // "P" and "Q" stand for two listening controllers of the test's own.
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
     QTest::newRow("port 0") << QStringList{"read", "P", "127.0.0.1:0"} << "\"0\" is not a whole";
     QTest::newRow("port 65536") << QStringList{"read", "127.0.0.1:65536", "P"} << "\"65536\"";
     QTest::newRow("port not a number")
         << QStringList{"verify", "t.txt", "P", "127.0.0.1:7a"} << "\"7a\" is not";
     QTest::newRow("no command") << QStringList{"P"} << "\" is not a command";
-    QTest::newRow("several without -o")
-        << QStringList{"read", "P", "127.0.0.1:1"} << "needs -o DIR";
+    QTest::newRow("several without -o") << QStringList{"read", "P", "Q"} << "needs -o DIR";
 }
 
 void ToolProgramTest::usageErrorsConnectNothing() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, error);
-    LoopbackPlant p(1);
+    LoopbackPlant p(2);
     QVERIFY(p.listening);
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^P$")), p.address(0));
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^Q$")), p.address(1));
     const ProgramRun run = runTable(arguments);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.startsWith("quven-table: ") && run.err.contains(error.toUtf8()),
              run.err.constData());
     QCOMPARE(p.clients.value(0), 0);
+    QCOMPARE(p.clients.value(1), 0);
 }
 
 void ToolProgramTest::keepsItsStreamsApart() {
@@ -115,6 +122,14 @@ void ToolProgramTest::keepsItsStreamsApart() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(document.object().value("normal").toArray().size(), 8);
     QCOMPARE(document.object().value("source").toString(), p.address(1));
+
+    // A table that standard output cannot take (a full disk) is not reported as read.
+    QVERIFY(p.waitUntilIdle());
+    const ProgramRun full =
+        runTable({"read", p.address(0), "--read-pace", "0"}, QStringLiteral("/dev/full"));
+    QCOMPARE(full.status, 2);
+    QVERIFY2(full.err.contains("failed") && full.err.contains("cannot write standard output"),
+             full.err.constData());
 }
 
 void ToolProgramTest::servesAPlantOfTheSimulatorProgram() {

@@ -113,11 +113,6 @@ QLabel* displayLabel(QWidget* parent, const QString& name, const QString& spoken
     return label;
 }
 
-// A display shows its text, and a screen reader hears it after the display's name.
-void showText(QLabel* display, const QString& text) {
-    display->setText(text);
-    setSpokenState(display, text);
-}
 }  // namespace
 
 DisplayArea::DisplayArea(QWidget* parent, const QRect& area, PanelState& panel,
@@ -247,12 +242,12 @@ void DisplayArea::buildJog() {
 void DisplayArea::bind() {
     QLabel* mode = label2_[kModeDisplay];
     QLabel* counter = label2_[kCounterDisplay];
-    showText(mode, panel_.modeText());
-    showText(counter, panel_.counterText());
+    showSpokenText(mode, panel_.modeText());
+    showSpokenText(counter, panel_.counterText());
     connect(&panel_, &PanelState::modeTextChanged, mode,
-            [mode](const QString& text) { showText(mode, text); });
+            [mode](const QString& text) { showSpokenText(mode, text); });
     connect(&panel_, &PanelState::counterTextChanged, counter,
-            [counter](const QString& text) { showText(counter, text); });
+            [counter](const QString& text) { showSpokenText(counter, text); });
 
     for (int key = 0; key < PanelState::kKeyCount; ++key) {
         showKey(key, panel_.keyLit(key));

@@ -212,8 +212,9 @@ void RemoteArea::bind() {
     }
     connect(&commands, &OperatorCommands::modeOptionChanged, this, &RemoteArea::showModeOption);
 
-    showReceived(parts_.receiveDisplay.text());
-    connect(&parts_.receiveDisplay, &ReceiveDisplay::textChanged, this, &RemoteArea::showReceived);
+    showSpokenText(label19_, parts_.receiveDisplay.text());
+    connect(&parts_.receiveDisplay, &ReceiveDisplay::textChanged, label19_,
+            [label = label19_](const QString& text) { showSpokenText(label, text); });
 
     showManualLine(parts_.manualLine.text(), parts_.manualLine.caret());
     connect(text2_, &QPlainTextEdit::textChanged, this, &RemoteArea::manualBoxEdited);
@@ -225,18 +226,12 @@ void RemoteArea::showSessionControls() {
     const SessionControls& controls = parts_.sessionControls;
     connect_->setText(controls.connectCaption());
     // A screen reader says what the caption says, in words.
-    const bool disconnects = controls.connectCaption().startsWith(QLatin1String("Disconnect"));
-    connect_->setAccessibleName(QLatin1String(disconnects ? "Disconnect from the controller"
-                                                          : "Connect to the controller"));
+    // While a session is open (its buttons lit), the button ends it.
+    connect_->setAccessibleName(QLatin1String(
+        controls.sessionLit() ? "Disconnect from the controller" : "Connect to the controller"));
     const QColor look = controls.sessionLit() ? colours::LightYellow : QColor();
     setBackColour(connect_, look);
     setBackColour(command1_, look);
-}
-
-// A screen reader hears the reply after the display's name.
-void RemoteArea::showReceived(const QString& text) {
-    label19_->setText(text);
-    setSpokenState(label19_, text);
 }
 
 void RemoteArea::showModeOption(int option) {

@@ -41,7 +41,6 @@ class RemoteArea : public kit::Panel {
     void bind();
     void showSessionControls();
     void showModeOption(int option);
-    void showReceived(const QString& text);
     void manualBoxEdited();
     void showManualLine(const QString& text, int caret);
 

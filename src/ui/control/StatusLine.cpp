@@ -36,12 +36,6 @@ constexpr int kLampSize = 12;
 constexpr QRect kLinkLamp(510, kFieldY + (kFieldHeight - kLampSize) / 2, kLampSize, kLampSize);
 constexpr QRect kLinkCaption(525, kFieldY, 29, kFieldHeight);
 
-// A field shows its text, and a screen reader hears it after the field's name.
-void showText(QLabel* field, const QString& text) {
-    field->setText(text);
-    setSpokenState(field, text);
-}
-
 QColor lampColour(LinkHealth::State state) {
     switch (state) {
         case LinkHealth::State::Live:
@@ -52,6 +46,20 @@ QColor lampColour(LinkHealth::State state) {
             break;
     }
     return colours::LinkNoSession;
+}
+
+// What a screen reader hears of the lamp: its state alone. The tooltip's count of seconds
+// since the last answer would be a new state every second.
+QString spokenState(LinkHealth::State state) {
+    switch (state) {
+        case LinkHealth::State::Live:
+            return QStringLiteral("answering");
+        case LinkHealth::State::NoAnswer:
+            return QStringLiteral("no answer");
+        case LinkHealth::State::NoSession:
+            break;
+    }
+    return QStringLiteral("no session");
 }
 }  // namespace
 
@@ -65,9 +73,9 @@ StatusLine::StatusLine(QWidget* parent, const QRect& area, SessionControls& sess
     label13_ = field(2);
     buildLinkLamp();
 
-    showText(label13_, panel.firmwareText());
+    showSpokenText(label13_, panel.firmwareText());
     connect(&panel, &PanelState::firmwareTextChanged, label13_,
-            [this](const QString& text) { showText(label13_, text); });
+            [this](const QString& text) { showSpokenText(label13_, text); });
     showSession();
     connect(&sessionControls_, &SessionControls::changed, this, &StatusLine::showSession);
     showLink();
@@ -98,16 +106,16 @@ void StatusLine::buildLinkLamp() {
 }
 
 void StatusLine::showSession() {
-    showText(label8_, sessionControls_.hostLabel());
-    showText(label9_, sessionControls_.portLabel());
+    showSpokenText(label8_, sessionControls_.hostLabel());
+    showSpokenText(label9_, sessionControls_.portLabel());
 }
 
 // The firmware is a live value too: it is dimmed with the panel's displays. The lamp is lit,
-// its rim heavier, while answers arrive; a screen reader hears what its tooltip says.
+// its rim heavier, while answers arrive; a screen reader hears its state.
 void StatusLine::showLink() {
     linkLamp_->setFillColour(lampColour(linkHealth_.state()));
     linkLamp_->setLit(linkHealth_.isLive());
-    setSpokenState(linkLamp_, linkHealth_.description());
+    setSpokenState(linkLamp_, spokenState(linkHealth_.state()));
     linkLamp_->setToolTip(linkHealth_.description());
     linkCaption_->setToolTip(linkHealth_.description());
     setDimmed(label13_, !linkHealth_.isLive());

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "ui/kit/DevicePixels.h"
+
 namespace quven::kit {
 
 namespace {
@@ -24,10 +26,8 @@ DeviceCaption::DeviceCaption(const QString& text, QWidget* parent) : QLabel(text
 
 void DeviceCaption::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QTransform toDevice = painter.deviceTransform();
+    const QTransform toDevice = paintInDevicePixels(painter);
     const QRectF box = toDevice.mapRect(QRectF(contentsRect()));
-    // Drawn in device pixels: the world transform undone, where the device puts us kept.
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     painter.setFont(scaledFont(font(), toDevice.m11()));
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(box, int(QStyle::visualAlignment(layoutDirection(), alignment())), text());

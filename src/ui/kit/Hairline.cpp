@@ -5,6 +5,8 @@
 #include <QTransform>
 #include <QtMath>
 
+#include "ui/kit/DevicePixels.h"
+
 namespace quven::kit {
 
 namespace {
@@ -28,11 +30,6 @@ int lineThickness(const QTransform& toDevice) {
 int firstAround(qreal middle, int thickness) {
     return qFloor(middle - (thickness - 1) / 2.0 + kSlack);
 }
-
-// Paints in device pixels: undoes the world transform but keeps where the device puts us.
-void toDevicePixels(QPainter& painter, const QTransform& toDevice) {
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
-}
 }  // namespace
 
 void drawHairlineFrame(QPainter& painter, const QRect& box, const QColor& colour) {
@@ -40,7 +37,7 @@ void drawHairlineFrame(QPainter& painter, const QRect& box, const QColor& colour
     const QRect inside = devicePixelsInside(toDevice, box);
     const int thickness = lineThickness(toDevice);
     painter.save();
-    toDevicePixels(painter, toDevice);
+    paintInDevicePixels(painter);
     for (int ring = 0; ring < thickness; ++ring) {
         const QRect edge = inside.adjusted(ring, ring, -ring, -ring);
         if (edge.width() <= 0 || edge.height() <= 0) {
@@ -69,7 +66,7 @@ void drawHairlineRule(QPainter& painter, const QRect& box, Qt::Orientation orien
                      inside.height());
     }
     painter.save();
-    toDevicePixels(painter, toDevice);
+    paintInDevicePixels(painter);
     painter.fillRect(line, colour);
     painter.restore();
 }

@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -161,6 +162,11 @@ void respeakState(QWidget* widget) {
     if (widget->accessibleDescription() != words) {
         widget->setAccessibleDescription(words);
     }
+}
+
+void showSpokenText(QLabel* label, const QString& text) {
+    label->setText(text);
+    setSpokenState(label, text);
 }
 
 QColor backColour(const QWidget* widget) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QApplication;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -43,6 +44,8 @@ bool isLit(const QWidget* widget);
 void setSpokenState(QWidget* widget, const QString& state);
 // Says the state again after the control's dimming changed (setDimmed does this itself).
 void respeakState(QWidget* widget);
+// A label shows a text, and a screen reader hears it after the label's name.
+void showSpokenText(QLabel* label, const QString& text);
 
 // The names a control is known by: its objectName, the name the console's documentation gives
 // it ("Command6"), and its accessible name, the words a screen reader says for it ("CW jog").

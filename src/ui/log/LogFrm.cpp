@@ -166,6 +166,8 @@ void LogFrm::LogSave_Click() {
     auto* dialog = new QFileDialog(this, QStringLiteral("Save the communication log"));
     setControlName(dialog, QStringLiteral("LogSaveDialog"),
                    QStringLiteral("Save the communication log"));
+    // A window of its own: it takes the console's colours itself, as the log does.
+    kit::useConsolePalette(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
